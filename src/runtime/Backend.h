@@ -1,0 +1,60 @@
+#pragma once
+// What the form runtime needs from a windowing system. Two implementations: real Win32
+// windows, and a headless one on a virtual clock for tests.
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace tavimo::rt {
+
+class Form;
+class Control;
+class Timer;
+
+using WindowHandle = std::uintptr_t;
+
+// Which part of a control's or form's state changed, so a back end updates only that.
+enum class Prop {
+  Geometry, Visible, Enabled, Caption, Text, ForeColor, BackColor, Font, Value, List,
+  ListIndex, Picture, MaxLength, PasswordChar, Locked, ToolTip, Selection, WindowState, Icon
+};
+
+struct PictureSize {
+  int width = 0;   // twips
+  int height = 0;  // twips
+};
+
+class Backend {
+ public:
+  virtual ~Backend() = default;
+
+  // Windows. createWindow makes the form's window and all its controls, hidden.
+  virtual void createWindow(Form& form) = 0;
+  virtual void destroyWindow(Form& form) = 0;
+  // Showing a window makes it the active one.
+  virtual void showWindow(Form& form, bool visible) = 0;
+  virtual void activateWindow(Form& form) = 0;
+  virtual void updateForm(Form& form, Prop what) = 0;
+  virtual void updateControl(Control& control, Prop what) = 0;
+  virtual void focusControl(Control& control) = 0;
+  virtual void enableForm(Form& form, bool enabled) = 0;
+  virtual WindowHandle handleOf(const Form& form) const = 0;
+  // Loads a picture file for an image control; nothing when it cannot be read.
+  virtual std::optional<PictureSize> loadPicture(Control& control, const std::string& path) = 0;
+  // The whole screen (all monitors), in twips.
+  virtual PictureSize screenSize() = 0;
+
+  // Time and the event loop.
+  virtual std::uint64_t tickCount() = 0;  // milliseconds, monotonic
+  virtual void startTimer(Timer& timer) = 0;
+  virtual void stopTimer(Timer& timer) = 0;
+  // Handles events until done() holds: the main loop and every modal loop.
+  virtual void runUntil(const std::function<bool()>& done, Form* modal) = 0;
+  virtual void doEvents() = 0;
+  virtual void sleep(int milliseconds) = 0;
+  virtual int messageBox(const std::string& prompt, int style, const std::string& title) = 0;
+  [[noreturn]] virtual void endProgram() = 0;
+};
+
+}  // namespace tavimo::rt

@@ -1,4 +1,4 @@
-#include "platform/Net_fake.h"
+#include "platform/Net.h"
 
 #include <algorithm>
 #include <cctype>

@@ -119,6 +119,11 @@ void App::show(Form& form, bool modal) {
   form.visible_ = true;
   erase(zOrder_, &form);
   zOrder_.push_back(&form);
+  // A form's first appearance resizes it to its shown size, before it is activated.
+  if (!form.shownBefore_) {
+    form.shownBefore_ = true;
+    form.onResize();
+  }
   backend_.showWindow(form, true);
   if (!form.focused_) form.focusNext();
   if (!modal) return;

@@ -44,7 +44,7 @@ void Form::move(int left, int top, int width, int height) {
   height_ = height;
   updateClientSize();
   if (auto* b = backend()) b->updateForm(*this, Prop::Geometry);
-  if (resized && loaded_) onResize();
+  if (resized && windowCreated_) onResize();
 }
 
 void Form::setClientSize(int width, int height) {
@@ -64,7 +64,7 @@ void Form::sizeChanged(int width, int height, int clientWidth, int clientHeight)
   height_ = height;
   scaleWidth_ = clientWidth;
   scaleHeight_ = clientHeight;
-  if (resized && loaded_) onResize();
+  if (resized && windowCreated_) onResize();
 }
 
 void Form::setWindowState(WindowState state) {

@@ -109,6 +109,7 @@ class Form {
   bool visible_ = false;
   bool loaded_ = false;
   bool windowCreated_ = false;
+  bool shownBefore_ = false;
   std::vector<Control*> controls_;
   Control* focused_ = nullptr;
   int nextTabIndex_ = 0;

@@ -2,7 +2,7 @@
 // A headless client for one test: virtual clock, in-memory network with this computer
 // ("TAVIMO-PC07", 10.0.0.7) and the café server ("CAFESERVER", 10.0.0.1), the headless
 // back end and the application, installed for the test's duration.
-#include "platform/Net_fake.h"
+#include "platform/Net.h"
 #include "platform/Platform.h"
 #include "platform/VirtualClock.h"
 #include "runtime/App.h"

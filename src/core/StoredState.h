@@ -1,0 +1,91 @@
+#pragma once
+// Everything the client keeps between runs, in one place: each registry key and value with
+// its hive and type, and each file with its folder. No other file spells a key path, a value
+// name or a kept file's name.
+#include <cstdint>
+#include <string>
+
+#include "platform/Registry.h"
+
+namespace tavimo::stored {
+
+struct Key {
+  RegKey hive;
+  const char* path;
+};
+
+struct Value {
+  Key key;
+  const char* name;
+  std::uint32_t type;  // reg::Sz or reg::Dword
+};
+
+// Server discovery.
+inline constexpr Key serverKey{reg::LocalMachine, "Software\\Tavimo\\Server"};
+inline constexpr Value TVServer{serverKey, "TVServer", reg::Sz};
+inline constexpr Value TVSSpec{serverKey, "TVSSpec", reg::Dword};
+
+// The session record; saved to and restored from the backup file as a whole.
+inline constexpr Key timersKey{reg::LocalMachine, "Software\\Tavimo\\Timers"};
+inline constexpr Value UserId{timersKey, "UserId", reg::Sz};
+inline constexpr Value GuestName{timersKey, "GuestName", reg::Sz};
+inline constexpr Value Status{timersKey, "Status", reg::Dword};
+inline constexpr Value Continue{timersKey, "Continue", reg::Dword};
+inline constexpr Value Date{timersKey, "Date", reg::Sz};
+inline constexpr Value LoginTime{timersKey, "LoginTime", reg::Sz};
+inline constexpr Value LogoutTime{timersKey, "LogoutTime", reg::Sz};
+inline constexpr Value Elapsed{timersKey, "Elapsed", reg::Sz};
+inline constexpr Value Amount{timersKey, "Amount", reg::Sz};
+inline constexpr Value RateType{timersKey, "RateType", reg::Sz};
+inline constexpr Value TimeLimit{timersKey, "TimeLimit", reg::Sz};
+inline constexpr Value Remind{timersKey, "Remind", reg::Sz};
+inline constexpr Value SecuredLogin{timersKey, "SecuredLogin", reg::Dword};
+inline constexpr Value lgnName{timersKey, "lgnName", reg::Dword};
+// One REG_SZ value per program the timer windows offer to start.
+inline constexpr Key programsKey{reg::LocalMachine, "Software\\Tavimo\\Timers\\Programs"};
+
+inline constexpr Key settingsKey{reg::LocalMachine, "Software\\Tavimo\\Settings"};
+inline constexpr Value LoginScr{settingsKey, "LoginScr", reg::Sz};
+inline constexpr Value PreviousDate{settingsKey, "PreviousDate", reg::Sz};
+inline constexpr Value SecSetting{settingsKey, "SecSetting", reg::Dword};
+inline constexpr Value Blocking{settingsKey, "Blocking", reg::Dword};
+
+// Website filter: the mode, and one value per pattern in each list.
+inline constexpr Key urlsKey{reg::LocalMachine, "Software\\Tavimo\\URLs"};
+inline constexpr Value BlockType{urlsKey, "BlockType", reg::Dword};
+inline constexpr Key allowedKey{reg::LocalMachine, "Software\\Tavimo\\URLs\\Allowed"};
+inline constexpr Key blockedKey{reg::LocalMachine, "Software\\Tavimo\\URLs\\Blocked"};
+
+// The hidden store of the staff's local settings.
+inline constexpr Key javaKey{reg::ClassesRoot, ".Java"};
+inline constexpr Value p0{javaKey, "p0", reg::Sz};  // local administrator password, Base64
+// "a0" to "a13": the general settings page's check boxes, see panelFlag().
+inline constexpr Value JVM0{javaKey, "JVM0", reg::Dword};
+inline constexpr Value JVM1{javaKey, "JVM1", reg::Dword};
+constexpr int panelFlagCount = 14;
+// Flag "a<number>" of the hidden store.
+Value panelFlag(int number);
+
+// Outside the client's own keys.
+inline constexpr Value serverProgramPath{{reg::LocalMachine, "Software\\Microsoft"}, "Server", reg::Sz};
+inline constexpr Key runKey{reg::LocalMachine, "Software\\Microsoft\\Windows\\CurrentVersion\\Run"};
+
+// Keys the installation creates; the client itself only opens them.
+inline constexpr Key installedKeys[] = {serverKey, settingsKey, timersKey, programsKey, urlsKey, allowedKey, blockedKey, javaKey};
+// The default local administrator password, stored Base64-encoded in "p0" at installation.
+inline constexpr const char* defaultAdminPassword = "qorvu";
+
+// Files in the Windows system folder (name with its leading backslash, appended to the folder).
+inline constexpr const char* tariffFile = "\\charges24.ini";
+inline constexpr const char* systemSecurityFile = "\\clt_mtssecurity.ini";
+inline constexpr const char* browserSecurityFile = "\\clt_msiexplorer.ini";
+inline constexpr const char* websiteFile = "\\clt_msurls.ini";
+inline constexpr const char* backupFileName = "\\ScTest.reg";
+// Files in the program folder.
+inline constexpr const char* loginTextsFile = "\\systemfiles\\aid.log";
+inline constexpr const char* loginTexts2File = "\\systemfiles\\aid2.log";
+
+// The system folder followed by one of the names above.
+std::string systemFile(const char* name);
+
+}  // namespace tavimo::stored

@@ -1,0 +1,229 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "platform/Net.h"
+#include "platform/Platform.h"
+#include "runtime/App.h"
+#include "runtime/MsgBox.h"
+#include "runtime/win32/Win32Backend.h"
+#include "SmokeForm.h"
+
+namespace tavimo::rt {
+namespace {
+
+std::string windowText(HWND hwnd) {
+  char text[512] = {};
+  GetWindowTextA(hwnd, text, sizeof text);
+  return text;
+}
+
+std::string className(HWND hwnd) {
+  char name[128] = {};
+  GetClassNameA(hwnd, name, sizeof name);
+  return name;
+}
+
+// Finds a control's window by its name property, as another program would.
+HWND findControl(HWND form, const std::string& name, int index = -1) {
+  struct Search {
+    std::string name;
+    int index;
+    HWND found = nullptr;
+  } search{name, index};
+  EnumChildWindows(
+      form,
+      [](HWND child, LPARAM data) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(data);
+        char atomName[128] = {};
+        auto atom = static_cast<ATOM>(reinterpret_cast<UINT_PTR>(GetPropA(child, "TavimoName")));
+        if (atom && GlobalGetAtomNameA(atom, atomName, sizeof atomName) &&
+            s->name == atomName && reinterpret_cast<INT_PTR>(GetPropA(child, "TavimoIndex")) == s->index + 1) {
+          s->found = child;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+struct frmAsk : Form {
+  CommandButton cmdsubt{*this, "cmdsubt"};
+  Timer Timer1{*this, "Timer1"};
+  frmAsk() : Form("frmAsk") {
+    setCaption("Ask");
+    cmdsubt.setCaption("&Ok");
+    cmdsubt.onClick = [this] { unload(); };
+    Timer1.setInterval(100);
+  }
+};
+
+class Win32Forms : public ::testing::Test {
+ protected:
+  Win32Forms() {
+    services.net = &net;
+    installPlatform(services);
+  }
+  HWND hwndOf(const Form& f) { return reinterpret_cast<HWND>(f.hWnd()); }
+  HWND controlWindow(const Control& c) { return backend.windowOf(c); }
+  // Runs the real message loop until done() holds, for at most five seconds.
+  bool pumpUntil(const std::function<bool()>& done) {
+    DWORD start = GetTickCount();
+    while (!done()) {
+      if (GetTickCount() - start > 5000) return false;
+      backend.doEvents();
+      Sleep(5);
+    }
+    return true;
+  }
+
+  Platform services;
+  Win32Net net;
+  Win32Backend backend{GetModuleHandleA(nullptr)};
+  App app{backend};
+};
+
+TEST_F(Win32Forms, FormAndControlsAreRealWindowsNamedAsInTheForm) {
+  auto& f = app.form<frmSmoke>();
+  HWND form = hwndOf(f);
+  ASSERT_TRUE(IsWindow(form));
+  EXPECT_FALSE(IsWindowVisible(form));
+  EXPECT_EQ(windowText(form), "Tavimo Controls");
+  f.show();
+  EXPECT_TRUE(IsWindowVisible(form));
+
+  struct Row {
+    const Control& control;
+    const char* windowClass;
+    const char* text;
+  };
+  const Row rows[] = {
+      {f.lblTitle, "Static", "Tavimo Client - Controls"},
+      {f.txtlog, "Edit", ""},
+      {f.cmdsubt, "Button", "&Enter"},
+      {f.chkRemember, "Button", "Connecting with the Database is established"},
+      {f.optchoice1, "Button", "Manager"},
+      {f.lstPrograms, "ListBox", ""},
+      {f.cboRate, "ComboBox", "Slot I"},
+      {f.fraLogin, "TavimoFrame", ""},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.control.name());
+    HWND hwnd = findControl(form, row.control.name(), row.control.index());
+    ASSERT_EQ(hwnd, controlWindow(row.control));
+    EXPECT_STRCASEEQ(className(hwnd).c_str(), row.windowClass);
+    EXPECT_EQ(windowText(hwnd), row.text);
+  }
+  EXPECT_EQ(SendMessageA(controlWindow(f.lstPrograms), LB_GETCOUNT, 0, 0), 3);
+  EXPECT_EQ(SendMessageA(controlWindow(f.lstPrograms), LB_GETCURSEL, 0, 0), 1);
+  EXPECT_EQ(SendMessageA(controlWindow(f.txtpas), EM_GETPASSWORDCHAR, 0, 0), '*');
+  EXPECT_EQ(SendMessageA(controlWindow(f.optchoice0), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(GetParent(controlWindow(f.txtlog)), controlWindow(f.fraLogin));
+  RECT r;
+  GetWindowRect(controlWindow(f.cmdsubt), &r);
+  EXPECT_EQ(r.right - r.left, 1440 / 15);  // twips to pixels
+  f.unload();
+}
+
+TEST_F(Win32Forms, ModelChangesReachTheWindows) {
+  auto& f = app.form<frmSmoke>();
+  f.show();
+  f.txtlog.setText("anna");
+  f.lblTitle.setCaption("Previous user details:");
+  f.chkRemember.setValue(1);
+  f.fraLogin.setVisible(false);
+  f.cmdcan.setEnabled(false);
+  EXPECT_EQ(windowText(controlWindow(f.txtlog)), "anna");
+  EXPECT_EQ(windowText(controlWindow(f.lblTitle)), "Previous user details:");
+  EXPECT_EQ(SendMessageA(controlWindow(f.chkRemember), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_FALSE(IsWindowVisible(controlWindow(f.txtpas))) << "hidden with its frame";
+  EXPECT_FALSE(IsWindowEnabled(controlWindow(f.cmdcan)));
+  f.setCaption("Login Mode");
+  EXPECT_EQ(windowText(hwndOf(f)), "Login Mode");
+  f.unload();
+}
+
+TEST_F(Win32Forms, TypingAndClickingRaiseTheFormsEvents) {
+  auto& f = app.form<frmSmoke>();
+  f.show();
+  std::vector<std::string> log;
+  f.txtpas.onKeyPress = [](int& key) {
+    if (key == '1') key = 0;
+    if (key == 'x') key = 'y';
+  };
+  f.txtpas.onChange = [&] { log.push_back("change " + f.txtpas.text()); };
+  f.cmdsubt.onClick = [&] { log.push_back("click"); };
+  HWND edit = controlWindow(f.txtpas);
+  for (char c : std::string("a1x")) SendMessageA(edit, WM_CHAR, c, 0);
+  SendMessageA(controlWindow(f.cmdsubt), BM_CLICK, 0, 0);
+  SendMessageA(controlWindow(f.chkRemember), BM_CLICK, 0, 0);
+
+  EXPECT_EQ(f.txtpas.text(), "ay");
+  EXPECT_EQ(log, (std::vector<std::string>{"change a", "change ay", "click"}));
+  EXPECT_EQ(f.chkRemember.value(), 1);
+  f.lstPrograms.onClick = [&] { log.push_back("list " + std::to_string(f.lstPrograms.listIndex())); };
+  SendMessageA(controlWindow(f.lstPrograms), LB_SETCURSEL, 2, 0);
+  SendMessageA(hwndOf(f), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(controlWindow(f.lstPrograms)), LBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(controlWindow(f.lstPrograms)));
+  EXPECT_EQ(log.back(), "list 2");
+  f.unload();
+}
+
+TEST_F(Win32Forms, TheTabKeyFollowsTheFormsTabOrder) {
+  auto& f = app.form<frmSmoke>();
+  f.show();
+  f.txtlog.setFocus();
+  ASSERT_EQ(GetFocus(), controlWindow(f.txtlog));
+  PostMessageA(controlWindow(f.txtlog), WM_KEYDOWN, VK_TAB, 0);
+  ASSERT_TRUE(pumpUntil([&] { return f.activeControl() == &f.txtpas; }));
+  EXPECT_EQ(GetFocus(), controlWindow(f.txtpas));
+  f.unload();
+}
+
+TEST_F(Win32Forms, TimersTickOnTheRealClock) {
+  auto& f = app.form<frmSmoke>();
+  int ticks = 0;
+  f.Timer1.onTimer = [&] { ++ticks; };
+  f.Timer1.setEnabled(true);
+  DWORD start = GetTickCount();
+  app.backend().runUntil([&] { return ticks >= 3 || GetTickCount() - start > 5000; }, nullptr);
+  EXPECT_GE(ticks, 3);
+  EXPECT_GE(GetTickCount() - start, 140u);
+  f.unload();
+}
+
+TEST_F(Win32Forms, ModalFormRunsItsOwnLoopAndGivesTheActivationBack) {
+  auto& owner = app.form<frmSmoke>();
+  owner.show();
+  auto& dialog = app.form<frmAsk>();
+  dialog.Timer1.onTimer = [&] {
+    EXPECT_FALSE(IsWindowEnabled(hwndOf(owner))) << "the owner waits while the dialog is open";
+    SendMessageA(controlWindow(dialog.cmdsubt), BM_CLICK, 0, 0);
+  };
+  dialog.show(true);
+  EXPECT_FALSE(app.isLoaded<frmAsk>());
+  EXPECT_EQ(app.activeForm(), &owner);
+  EXPECT_TRUE(IsWindowEnabled(hwndOf(owner)));
+  owner.unload();
+}
+
+TEST_F(Win32Forms, MessageBoxReturnsTheButtonPressed) {
+  // A thread stands for the user: it finds the box by its title and answers No.
+  HANDLE user = CreateThread(nullptr, 0, [](LPVOID) -> DWORD {
+    for (int i = 0; i < 500; ++i) {
+      if (HWND box = FindWindowA("#32770", "Tavimo Question")) {
+        PostMessageA(box, WM_COMMAND, IDNO, 0);
+        return 0;
+      }
+      Sleep(10);
+    }
+    return 1;
+  }, nullptr, 0, nullptr);
+  int answer = msgBox("Do you want to reconnect", mb::YesNo | mb::Question, "Tavimo Question");
+  WaitForSingleObject(user, 5000);
+  CloseHandle(user);
+  EXPECT_EQ(answer, mb::No);
+}
+
+}  // namespace
+}  // namespace tavimo::rt

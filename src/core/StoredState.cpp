@@ -3,6 +3,7 @@
 #include <array>
 
 #include "util/clsSytemInfo.h"
+#include "util/mdlRegistry.h"
 
 namespace tavimo::stored {
 
@@ -16,5 +17,13 @@ Value panelFlag(int number) {
 }
 
 std::string systemFile(const char* name) { return clsSytemInfo().strWinsysdir() + name; }
+
+void write(const Value& value, const Variant& data) { writeValue(value.key.hive, value.key.path, value.name, data, value.type); }
+
+Variant read(const Value& value) { return readValue(value.key.hive, value.key.path, value.name); }
+
+std::string readText(const Value& value) { return tavimo::readText(value.key.hive, value.key.path, value.name); }
+
+void remove(const Value& value) { deleteValue(value.key.hive, value.key.path, value.name); }
 
 }  // namespace tavimo::stored

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/Registry.h"
+#include "util/Variant.h"
 
 namespace tavimo::stored {
 
@@ -87,5 +88,12 @@ inline constexpr const char* loginTexts2File = "\\systemfiles\\aid2.log";
 
 // The system folder followed by one of the names above.
 std::string systemFile(const char* name);
+
+// Access through the registry layer, with the value's own key and type.
+void write(const Value& value, const Variant& data);
+Variant read(const Value& value);
+// A string read without the terminator it carries; "" when missing.
+std::string readText(const Value& value);
+void remove(const Value& value);
 
 }  // namespace tavimo::stored

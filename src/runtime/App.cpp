@@ -102,7 +102,7 @@ bool App::unload(Form& form, UnloadMode mode) {
       break;
     }
   }
-  if (wasActive) activateTopmost();
+  if (wasActive) activateTopmostLater();
   return true;
 }
 
@@ -131,7 +131,7 @@ void App::show(Form& form, bool modal) {
   backend_.runUntil([this, &form] { return !isLoaded(form) || !form.visible(); }, &form);
   for (Form* other : disabled)
     if (isLoaded(*other)) backend_.enableForm(*other, true);
-  activateTopmost();
+  activateTopmostLater();
 }
 
 void App::hide(Form& form) {
@@ -141,13 +141,17 @@ void App::hide(Form& form) {
   backend_.showWindow(form, false);
   if (active_ == &form) {
     active_ = nullptr;
-    activateTopmost();
+    activateTopmostLater();
   }
 }
 
-void App::activateTopmost() {
-  if (zOrder_.empty()) return;
-  backend_.activateWindow(*zOrder_.back());
+// The window below becomes active once the running handler is done, as the system's own
+// activation message arrives only then: a form that shows a modal dialog in its Activate
+// finishes that handler before it is activated again.
+void App::activateTopmostLater() {
+  backend_.post([this] {
+    if (!zOrder_.empty()) backend_.activateWindow(*zOrder_.back());
+  });
 }
 
 void App::formActivated(Form& form) {

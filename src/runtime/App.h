@@ -48,6 +48,11 @@ class App {
   void doEvents();
   void sleep(int milliseconds) { backend_.sleep(milliseconds); }
   [[noreturn]] void end();
+  // Which sources the program's sockets accept datagrams from; by default every one. A
+  // datagram from a refused source is dropped before its socket raises DataArrival.
+  void setDatagramFilter(std::function<bool(const std::string& address)> accepts) { datagramFilter_ = std::move(accepts); }
+  bool acceptsDatagramFrom(const std::string& address) const { return !datagramFilter_ || datagramFilter_(address); }
+
   // The main loop: returns when no form is loaded any more.
   void run();
 
@@ -62,7 +67,7 @@ class App {
   void collectUnloaded();
 
  private:
-  void activateTopmost();
+  void activateTopmostLater();
   Backend& backend_;
   std::string title_;
   std::map<std::type_index, std::unique_ptr<Form>> instances_;
@@ -70,6 +75,7 @@ class App {
   std::vector<Form*> zOrder_;  // visible forms, the last one on top
   std::vector<std::unique_ptr<Form>> unloaded_;
   Form* active_ = nullptr;
+  std::function<bool(const std::string&)> datagramFilter_;
 };
 
 // The application of this process (or of the running test).

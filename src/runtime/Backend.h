@@ -44,6 +44,8 @@ class Backend {
   virtual std::optional<PictureSize> loadPicture(Control& control, const std::string& path) = 0;
   // The whole screen (all monitors), in twips.
   virtual PictureSize screenSize() = 0;
+  // The running program's file: its folder, "\", its name.
+  virtual std::string programFile() = 0;
 
   // Time and the event loop.
   virtual std::uint64_t tickCount() = 0;  // milliseconds, monotonic
@@ -52,6 +54,8 @@ class Backend {
   // Handles events until done() holds: the main loop and every modal loop.
   virtual void runUntil(const std::function<bool()>& done, Form* modal) = 0;
   virtual void doEvents() = 0;
+  // Runs the action once the events now waiting have been handled, as a posted message does.
+  virtual void post(std::function<void()> action) = 0;
   virtual void sleep(int milliseconds) = 0;
   virtual int messageBox(const std::string& prompt, int style, const std::string& title) = 0;
   [[noreturn]] virtual void endProgram() = 0;

@@ -1,6 +1,7 @@
 #include "runtime/UdpSocket.h"
 
 #include "platform/Platform.h"
+#include "runtime/App.h"
 
 namespace tavimo::rt {
 
@@ -56,6 +57,7 @@ void UdpSocket::close() {
 }
 
 void UdpSocket::received(const Datagram& datagram) {
+  if (!app().acceptsDatagramFrom(datagram.fromAddress)) return;
   received_ = datagram;
   if (onDataArrival) onDataArrival(static_cast<long>(datagram.data.size()));
 }

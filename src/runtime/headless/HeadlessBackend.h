@@ -66,12 +66,15 @@ class HeadlessBackend : public Backend {
   WindowHandle handleOf(const Form& form) const override;
   std::optional<PictureSize> loadPicture(Control& control, const std::string& path) override;
   PictureSize screenSize() override { return screen_; }
+  std::string programFile() override { return programFile_; }
+  void setProgramFile(std::string path) { programFile_ = std::move(path); }
 
   std::uint64_t tickCount() override { return clock_.now(); }
   void startTimer(Timer& timer) override;
   void stopTimer(Timer& timer) override;
   void runUntil(const std::function<bool()>& done, Form* modal) override;
   void doEvents() override { clock_.runDue(); }
+  void post(std::function<void()> action) override { clock_.schedule(0, std::move(action)); }
   void sleep(int milliseconds) override;
   int messageBox(const std::string& prompt, int style, const std::string& title) override;
   [[noreturn]] void endProgram() override { throw ProgramEnded(); }
@@ -83,6 +86,7 @@ class HeadlessBackend : public Backend {
   std::multimap<std::string, std::function<void(Form&)>> modalScripts_;
   std::uint64_t modalLimit_ = 10 * 60 * 1000;
   PictureSize screen_{1024 * 15, 768 * 15};
+  std::string programFile_ = "C:\\Program Files\\Tavimo\\TavimoClient.exe";
   std::vector<std::string> journal_;
   std::vector<MessageBoxShown> boxes_;
   std::map<const Form*, WindowHandle> handles_;

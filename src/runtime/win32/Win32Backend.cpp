@@ -27,6 +27,7 @@ constexpr const char* imageClass = "TavimoImage";
 constexpr const char* timerClass = "TavimoTimers";
 constexpr const char* nameProperty = "TavimoName";
 constexpr const char* indexProperty = "TavimoIndex";
+constexpr UINT postedAction = WM_APP + 2;
 
 int pixels(int twips) { return static_cast<int>(std::lround(twips / static_cast<double>(twipsPerPixel))); }
 int twips(int pixels) { return pixels * twipsPerPixel; }
@@ -69,6 +70,8 @@ struct Win32Backend::Impl {
   std::map<long, HBRUSH> brushes;
   std::map<Timer*, UINT_PTR> timerIds;
   std::map<UINT_PTR, Timer*> timers;
+  std::map<LPARAM, std::function<void()>> posted;
+  LPARAM nextPosted = 1;
   UINT_PTR nextTimerId = 1;
   int nextControlId = 100;
   bool syncing = false;
@@ -523,6 +526,12 @@ PictureSize Win32Backend::screenSize() {
   return {twips(GetSystemMetrics(SM_CXVIRTUALSCREEN)), twips(GetSystemMetrics(SM_CYVIRTUALSCREEN))};
 }
 
+std::string Win32Backend::programFile() {
+  char path[MAX_PATH] = {};
+  DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+  return std::string(path, length);
+}
+
 void Win32Backend::startTimer(Timer& timer) {
   UINT_PTR id = impl_->nextTimerId++;
   impl_->timerIds[&timer] = id;
@@ -564,6 +573,12 @@ void Win32Backend::runUntil(const std::function<bool()>& done, Form* modal) {
     impl_->pump(message);
     if (!modal) app().collectUnloaded();
   }
+}
+
+void Win32Backend::post(std::function<void()> action) {
+  LPARAM id = impl_->nextPosted++;
+  impl_->posted[id] = std::move(action);
+  PostMessageA(impl_->timerWindow, postedAction, 0, id);
 }
 
 void Win32Backend::doEvents() {
@@ -737,6 +752,14 @@ LRESULT CALLBACK Win32Backend::Impl::timerProc(HWND hwnd, UINT message, WPARAM w
   if (message == WM_TIMER && self) {
     auto it = self->timers.find(wParam);
     if (it != self->timers.end()) it->second->fire();
+    return 0;
+  }
+  if (message == postedAction && self) {
+    auto it = self->posted.find(lParam);
+    if (it == self->posted.end()) return 0;
+    auto action = std::move(it->second);
+    self->posted.erase(it);
+    action();
     return 0;
   }
   return DefWindowProcA(hwnd, message, wParam, lParam);

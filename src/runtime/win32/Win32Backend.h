@@ -28,12 +28,14 @@ class Win32Backend : public Backend {
   WindowHandle handleOf(const Form& form) const override;
   std::optional<PictureSize> loadPicture(Control& control, const std::string& path) override;
   PictureSize screenSize() override;
+  std::string programFile() override;
 
   std::uint64_t tickCount() override { return GetTickCount64(); }
   void startTimer(Timer& timer) override;
   void stopTimer(Timer& timer) override;
   void runUntil(const std::function<bool()>& done, Form* modal) override;
   void doEvents() override;
+  void post(std::function<void()> action) override;
   void sleep(int milliseconds) override { Sleep(static_cast<DWORD>(milliseconds)); }
   int messageBox(const std::string& prompt, int style, const std::string& title) override;
   [[noreturn]] void endProgram() override;

@@ -116,12 +116,32 @@ TEST_F(FormLifecycle, ModalShowWaitsUntilTheDialogUnloadsThenReactivatesTheOwner
   dialog.result = &entered;
   dialog.show(true);
   note("after modal");
+  h.backend.advance(0);
 
   EXPECT_EQ(entered, "secret");
   EXPECT_FALSE(h.app.isLoaded<frmDialog>());
+  // The owner is activated again once the code that showed the dialog is done.
   EXPECT_EQ(log, (std::vector<std::string>{"frmMain load", "frmMain activate", "frmDialog load",
-                                            "frmDialog activate", "frmMain activate", "after modal"}));
+                                            "frmDialog activate", "after modal", "frmMain activate"}));
   EXPECT_EQ(h.app.activeForm(), &main);
+}
+
+// A form that shows a modal dialog from its Activate finishes that handler before its
+// Activate runs again, so the dialog is not shown twice.
+struct frmAsksOnActivate : Form {
+  int activations = 0;
+  frmAsksOnActivate() : Form("frmAsksOnActivate") {}
+  void onActivate() override {
+    if (++activations == 1) app().form<frmDialog>().show(true);
+    note("activation " + std::to_string(activations) + " done");
+  }
+};
+
+TEST_F(FormLifecycle, ModalDialogShownFromActivateReactivatesAfterTheHandler) {
+  h.backend.onModal("frmDialog", [](Form& f) { f.unload(); });
+  h.app.form<frmAsksOnActivate>().show();
+  h.backend.advance(0);
+  EXPECT_EQ(log, (std::vector<std::string>{"frmDialog load", "frmDialog activate", "activation 1 done", "activation 2 done"}));
 }
 
 TEST_F(FormLifecycle, ModalDialogThatNobodyClosesIsReportedNotHung) {
@@ -136,6 +156,7 @@ TEST_F(FormLifecycle, HidingTheActiveFormActivatesTheOneBelow) {
   auto& dialog = h.app.form<frmDialog>();
   dialog.show();
   dialog.hide();
+  h.backend.advance(0);
   EXPECT_EQ(h.app.activeForm(), &main);
   EXPECT_EQ(log.back(), "frmMain activate");
 }

@@ -93,6 +93,17 @@ TEST_F(UdpSockets, AClosedSocketSendsFromItsPortAgain) {
   EXPECT_EQ(h.network.sent()[0].fromPort, 45665);
 }
 
+TEST_F(UdpSockets, DatagramsFromRefusedSourcesNeverReachTheForm) {
+  f.wskServer.bind(45665);
+  h.app.setDatagramFilter([](const std::string& address) { return address == "10.0.0.1"; });
+  auto server = h.server.createSocket();
+  auto intruder = h.network.host("PC-13", "10.0.0.13").createSocket();
+  intruder->sendTo("10.0.0.7", 45665, "1|forged");
+  server->sendTo("10.0.0.7", 45665, "1|real");
+  h.backend.advance(10);
+  EXPECT_EQ(f.received, std::vector<std::string>{"1|real (6 from 10.0.0.1)"});
+}
+
 TEST_F(UdpSockets, LocalAddressIsThisComputersDottedAddress) { EXPECT_EQ(f.wskServer.localIP(), "10.0.0.7"); }
 
 }  // namespace

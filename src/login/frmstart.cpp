@@ -1,0 +1,10 @@
+#include "login/frmstart.h"
+
+namespace tavimo {
+
+frmstart::frmstart() : Form("frmstart") {
+  setCaption("Login Mode");
+  setClientSize(6000, 4000);
+}
+
+}  // namespace tavimo

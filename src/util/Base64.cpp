@@ -173,11 +173,18 @@ std::string Base64::EncodeArr(std::span<const std::uint8_t> bytInput) const {
     out[0] = alphabet[in[0] >> 2];
     out[1] = alphabet[(in[0] & 3) << 4];
     out[2] = out[3] = '=';
+    out += 4;
   } else if (left % 3 == 2) {
     out[0] = alphabet[in[0] >> 2];
     out[1] = alphabet[((in[0] & 3) << 4) | (in[1] >> 4)];
     out[2] = alphabet[(in[1] & 15) << 2];
     out[3] = '=';
+    out += 4;
+  }
+  // A padded last line of exactly 76 characters is followed by its line break too.
+  if (out != result.data() + result.size()) {
+    out[0] = '\r';
+    out[1] = '\n';
   }
   return result;
 }

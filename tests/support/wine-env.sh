@@ -13,6 +13,16 @@ wine_prefix_fresh() {
   wineboot -i >/dev/null 2>&1
   wineserver -w
   wine_install_fonts
+  wine_use_virtual_desktop
+}
+
+# Every program of the prefix runs inside one virtual desktop: it has a real taskbar window,
+# topmost means something, the lock stays inside it, and windows appear without the delays
+# Wine has on a bare X display.
+wine_use_virtual_desktop() {
+  wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+  wineserver -w
 }
 
 # Debian's Wine does not load its own fonts by itself.

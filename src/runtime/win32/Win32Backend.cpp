@@ -63,7 +63,6 @@ struct Win32Backend::Impl {
   std::map<HWND, Form*> formOf;
   std::map<const Control*, HWND> controls;
   std::map<HWND, Control*> controlOf;
-  std::map<const Control*, HWND> groupBoxOf;
   std::map<const Form*, HWND> tooltips;
   std::map<const Control*, IPicture*> pictures;
   std::map<std::tuple<std::string, int, bool, bool, bool>, HFONT> fonts;
@@ -89,10 +88,7 @@ struct Win32Backend::Impl {
   }
   Control* controlAt(HWND hwnd) const {
     auto it = controlOf.find(hwnd);
-    if (it != controlOf.end()) return it->second;
-    for (auto& [frame, box] : groupBoxOf)
-      if (box == hwnd) return const_cast<Control*>(frame);
-    return nullptr;
+    return it == controlOf.end() ? nullptr : it->second;
   }
 
   HFONT fontFor(const Font& font) {
@@ -141,6 +137,7 @@ struct Win32Backend::Impl {
   void command(Control& c, WORD code, HWND hwnd);
   LRESULT colors(HDC dc, HWND child, UINT message, HWND parent);
   void paintImage(HWND hwnd);
+  void paintFrame(HWND hwnd);
   bool filter(MSG& message);
   void pump(const MSG& message);
   void reportSize(Form& form, HWND hwnd);
@@ -296,11 +293,6 @@ void Win32Backend::Impl::createControl(Control& c, HWND formWindow) {
   SetPropA(hwnd, nameProperty, reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(GlobalAddAtomA(c.name().c_str()))));
   SetPropA(hwnd, indexProperty, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(c.index() + 1)));
 
-  if (c.kind() == ControlKind::Frame) {
-    HWND box = CreateWindowExA(0, "BUTTON", "", WS_CHILD | BS_GROUPBOX | WS_CLIPSIBLINGS, 0, 0, pixels(c.width()),
-                               pixels(c.height()), hwnd, nullptr, instance, nullptr);
-    groupBoxOf[&c] = box;
-  }
   if (c.kind() == ControlKind::TextBox) {
     WNDPROC previous = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(textBoxProc)));
     editProc = previous;
@@ -324,8 +316,6 @@ void Win32Backend::Impl::apply(Control& c, Prop what) {
     case Prop::Geometry: {
       int height = pixels(c.height()) + (c.kind() == ControlKind::ComboBox ? 150 : 0);
       MoveWindow(hwnd, pixels(c.left()), pixels(c.top()), pixels(c.width()), height, TRUE);
-      if (auto box = groupBoxOf.find(&c); box != groupBoxOf.end())
-        MoveWindow(box->second, 0, 0, pixels(c.width()), pixels(c.height()), TRUE);
       break;
     }
     case Prop::Visible: ShowWindow(hwnd, c.visible() ? SW_SHOWNA : SW_HIDE); break;
@@ -349,14 +339,7 @@ void Win32Backend::Impl::apply(Control& c, Prop what) {
         case ControlKind::CommandButton: setText(hwnd, static_cast<CommandButton&>(c).caption()); break;
         case ControlKind::CheckBox: setText(hwnd, static_cast<CheckBox&>(c).caption()); break;
         case ControlKind::OptionButton: setText(hwnd, static_cast<OptionButton&>(c).caption()); break;
-        case ControlKind::Frame: {
-          auto& frame = static_cast<Frame&>(c);
-          HWND box = groupBoxOf[&c];
-          setText(box, frame.caption());
-          SendMessageA(box, WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(c.font())), TRUE);
-          ShowWindow(box, frame.border() ? SW_SHOWNA : SW_HIDE);
-          break;
-        }
+        case ControlKind::Frame: InvalidateRect(hwnd, nullptr, TRUE); break;
         default: break;
       }
       break;
@@ -434,7 +417,6 @@ void Win32Backend::destroyWindow(Form& form) {
     }
     if (HWND child = impl_->windowOf(*c)) impl_->controlOf.erase(child);
     impl_->controls.erase(c);
-    impl_->groupBoxOf.erase(c);
   }
   impl_->forms.erase(it);
   impl_->formOf.erase(hwnd);
@@ -666,6 +648,35 @@ void Win32Backend::Impl::paintImage(HWND hwnd) {
   EndPaint(hwnd, &ps);
 }
 
+// A frame draws its own etched border with the caption set into the top line.
+void Win32Backend::Impl::paintFrame(HWND hwnd) {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(hwnd, &ps);
+  auto* frame = static_cast<Frame*>(controlAt(hwnd));
+  RECT r;
+  GetClientRect(hwnd, &r);
+  long back = frame ? (frame->backColor() != systemColor ? frame->backColor() : backgroundOf(*frame)) : systemColor;
+  FillRect(dc, &r, brushFor(back));
+  if (frame && frame->border()) {
+    HGDIOBJ oldFont = SelectObject(dc, fontFor(frame->font()));
+    TEXTMETRICA metrics;
+    GetTextMetricsA(dc, &metrics);
+    RECT border = r;
+    border.top += metrics.tmHeight / 2;
+    DrawEdge(dc, &border, EDGE_ETCHED, BF_RECT);
+    if (!frame->caption().empty()) {
+      SetBkMode(dc, OPAQUE);
+      SetBkColor(dc, back == systemColor ? GetSysColor(COLOR_BTNFACE) : colorOf(back));
+      SetTextColor(dc, frame->foreColor() == systemColor ? GetSysColor(COLOR_BTNTEXT) : colorOf(frame->foreColor()));
+      RECT text{8, 0, r.right - 8, metrics.tmHeight};
+      std::string caption = " " + frame->caption() + " ";
+      DrawTextA(dc, caption.c_str(), -1, &text, DT_LEFT | DT_SINGLELINE);
+    }
+    SelectObject(dc, oldFont);
+  }
+  EndPaint(hwnd, &ps);
+}
+
 LRESULT CALLBACK Win32Backend::Impl::formProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   Impl* impl = self;
   Form* form = nullptr;
@@ -718,14 +729,11 @@ LRESULT CALLBACK Win32Backend::Impl::frameProc(HWND hwnd, UINT message, WPARAM w
     case WM_CTLCOLORLISTBOX:
       if (HWND root = GetAncestor(hwnd, GA_ROOT); root && root != hwnd) return SendMessageA(root, message, wParam, lParam);
       break;
-    case WM_ERASEBKGND:
+    case WM_ERASEBKGND: return 1;  // painted whole in WM_PAINT
+    case WM_PAINT:
       if (impl) {
-        Control* frame = impl->controlAt(hwnd);
-        long back = frame ? (frame->backColor() != systemColor ? frame->backColor() : impl->backgroundOf(*frame)) : systemColor;
-        RECT r;
-        GetClientRect(hwnd, &r);
-        FillRect(reinterpret_cast<HDC>(wParam), &r, impl->brushFor(back));
-        return 1;
+        impl->paintFrame(hwnd);
+        return 0;
       }
       break;
     default: break;

@@ -54,7 +54,7 @@ struct frmSmoke : Form {
     txtpas.move(1200, 750, 2200, 315);
     txtpas.setPasswordChar('*');
     txtpas.setMaxLength(20);
-    chkRemember.setCaption("Connecting with the Database is established");
+    chkRemember.setCaption("Remember me");
     chkRemember.move(180, 1200, 3300, 315);
     optchoice0.setCaption("User");
     optchoice0.move(180, 1620, 1400, 315);

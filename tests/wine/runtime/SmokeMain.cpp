@@ -1,5 +1,6 @@
-// Shows the controls window for a screenshot: writes "smoke.ready" in the current folder once
-// the window is up, and closes when "smoke.done" appears (or after a minute).
+// Shows the controls window for a screenshot: shows "picture.bmp" of the current folder,
+// writes "smoke.ready" there once the window is up, and closes when "smoke.done" appears (or
+// after a minute).
 #include <windows.h>
 
 #include "platform/Net.h"
@@ -21,6 +22,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   form.txtlog.setText("anna");
   form.txtpas.setText("secret");
   form.chkRemember.setValue(1);
+  form.Image1.loadPicture("picture.bmp");
   int waited = 0;
   form.Timer1.setInterval(100);
   form.Timer1.onTimer = [&] {

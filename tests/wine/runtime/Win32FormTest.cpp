@@ -101,7 +101,7 @@ TEST_F(Win32Forms, FormAndControlsAreRealWindowsNamedAsInTheForm) {
       {f.lblTitle, "Static", "Tavimo Client - Controls"},
       {f.txtlog, "Edit", ""},
       {f.cmdsubt, "Button", "&Enter"},
-      {f.chkRemember, "Button", "Connecting with the Database is established"},
+      {f.chkRemember, "Button", "Remember me"},
       {f.optchoice1, "Button", "Manager"},
       {f.lstPrograms, "ListBox", ""},
       {f.cboRate, "ComboBox", "Slot I"},
@@ -202,7 +202,7 @@ TEST_F(Win32Forms, ModalFormRunsItsOwnLoopAndGivesTheActivationBack) {
   };
   dialog.show(true);
   EXPECT_FALSE(app.isLoaded<frmAsk>());
-  EXPECT_EQ(app.activeForm(), &owner);
+  EXPECT_TRUE(pumpUntil([&] { return app.activeForm() == &owner; }));
   EXPECT_TRUE(IsWindowEnabled(hwndOf(owner)));
   owner.unload();
 }

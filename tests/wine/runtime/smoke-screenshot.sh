@@ -6,6 +6,8 @@ shot="$2"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work"
+# A picture for the image control, drawn here rather than shipped.
+convert -size 32x32 radial-gradient:'#e8a33d-#ac0a00' BMP3:picture.bmp
 wine "$exe" &
 program=$!
 for _ in $(seq 1 300); do

@@ -1,0 +1,94 @@
+#include "lockdown/frmBlocks.h"
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "lockdown/SiteLists.h"
+#include "lockdown/Wildcard.h"
+#include "platform/Platform.h"
+#include "util/mdlRegistry.h"
+
+namespace tavimo {
+
+namespace {
+// At least one character, a dot, two or more, a dot, two or more: a web address.
+constexpr const char* siteAddressShape = "*?.*??.*??";
+}  // namespace
+
+frmBlocks::frmBlocks() : Form("frmBlocks") {
+  Timer1.setInterval(10);
+  Timer1.setEnabled(false);
+  Timer1.onTimer = [this] { Timer1_Timer(); };
+}
+
+void frmBlocks::onLoad() {
+  const auto& mode = stored::BlockType;
+  blockType_ = readValue(mode.key.hive, mode.key.path, mode.name).asLong().value_or(0);
+  if (blockType_ == allowedSites.mode) {
+    lstwindows4 = listBlockValues(allowedSites.key.hive, allowedSites.key.path);
+    lstwindows4.push_back("about:blank");
+  } else if (blockType_ == blockedSites.mode) {
+    lstwindows4 = listBlockValues(blockedSites.key.hive, blockedSites.key.path);
+  }
+  Timer1.setEnabled(true);
+}
+
+// Every window is scanned each time: a browser may open, navigate or close at any moment.
+void frmBlocks::Timer1_Timer() {
+  Desktop& desktop = *platform().desktop;
+  listChildWindows(lstWindows, desktop.desktopWindow());
+  for (const std::string& item : lstWindows) {
+    if (item.find(browserTitle) == std::string::npos) continue;
+    listChildWindows(lstWindows2, listedWindow(item));
+    for (const std::string& child : lstWindows2) {
+      const WindowHandle box = listedWindow(child);
+      char className[100];
+      if (desktop.className(box, className, sizeof className) <= 0 || !std::strstr(className, "Edit")) continue;
+      switch (judge(addressIn(box))) {
+        case Verdict::EndTick: return;
+        case Verdict::Redirect: redirect(box); break;
+        case Verdict::Leave: break;
+      }
+    }
+  }
+}
+
+frmBlocks::Verdict frmBlocks::judge(const std::string& address) const {
+  if (lstwindows4.empty()) return Verdict::EndTick;
+  bool matched = false;
+  for (const std::string& pattern : lstwindows4) {
+    if (pattern.empty()) return Verdict::EndTick;
+    if (address.find(pattern) != std::string::npos) {
+      matched = true;
+      break;
+    }
+  }
+  // The blocked page is never sent to itself again: that would press Enter every 10 ms.
+  const bool onBlockedPage = address.find(blockedPageAddress) != std::string::npos;
+  if (blockType_ == allowedSites.mode)
+    return !matchesWildcard(address, siteAddressShape) || matched || onBlockedPage ? Verdict::Leave : Verdict::Redirect;
+  if (blockType_ == blockedSites.mode) return matched && !onBlockedPage ? Verdict::Redirect : Verdict::Leave;
+  return Verdict::Leave;
+}
+
+std::string frmBlocks::addressIn(WindowHandle addressBox) {
+  Desktop& desktop = *platform().desktop;
+  const std::intptr_t length = desktop.sendMessage(addressBox, wm::GetTextLength, 0, 0);
+  if (length <= 0) return {};
+  std::vector<char> text(static_cast<std::size_t>(length) + 1);
+  const std::intptr_t copied =
+      desktop.sendMessage(addressBox, wm::GetText, text.size(), reinterpret_cast<std::intptr_t>(text.data()));
+  return std::string(text.data(), copied > 0 ? std::min<std::size_t>(copied, length) : 0);
+}
+
+// The address box gets the blocked page, then Enter makes the browser go there. The key is
+// released again so that the system does not keep Enter held down.
+void frmBlocks::redirect(WindowHandle addressBox) {
+  Desktop& desktop = *platform().desktop;
+  desktop.sendMessage(addressBox, wm::SetText, 0, reinterpret_cast<std::intptr_t>(blockedPageAddress));
+  desktop.keybdEvent(vk::Return, 1, 0);
+  desktop.keybdEvent(vk::Return, 1, vk::KeyUp);
+}
+
+}  // namespace tavimo

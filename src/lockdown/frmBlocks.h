@@ -1,0 +1,44 @@
+#pragma once
+// The website filter: a hidden window whose timer looks into every Internet Explorer window
+// every 10 ms and sends the browser to the blocked page when its address is not allowed.
+// Loaded at the start of a customer session while "Blocking" is set; unloading it stops it.
+#include <cstdint>
+#include <string>
+
+#include "lockdown/ienann.h"
+#include "runtime/Form.h"
+#include "runtime/Timer.h"
+
+namespace tavimo {
+
+// Our page that tells the customer the site is blocked.
+inline constexpr const char* blockedPageAddress = "http://www.tavimo.com/blocked.html";
+// What a browser window's title contains.
+inline constexpr const char* browserTitle = "Microsoft Internet Explorer";
+
+class frmBlocks : public rt::Form {
+ public:
+  frmBlocks();
+  rt::Timer Timer1{*this, "Timer1"};
+  // Every window below the desktop; the descendants of one browser window; the patterns.
+  WindowList lstWindows;
+  WindowList lstWindows2;
+  WindowList lstwindows4;
+
+  // "BlockType" as read when the form loaded.
+  std::int32_t blockType() const { return blockType_; }
+
+ protected:
+  void onLoad() override;
+
+ private:
+  enum class Verdict { Leave, Redirect, EndTick };
+  void Timer1_Timer();
+  // What to do with a browser's address, as the mode and patterns say.
+  Verdict judge(const std::string& address) const;
+  static std::string addressIn(WindowHandle addressBox);
+  static void redirect(WindowHandle addressBox);
+  std::int32_t blockType_ = 0;
+};
+
+}  // namespace tavimo

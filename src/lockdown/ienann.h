@@ -1,0 +1,21 @@
+#pragma once
+// Lists the windows below a window, with their titles, the way the website filter scans the
+// desktop for browser windows.
+#include <string>
+#include <vector>
+
+#include "platform/Desktop.h"
+
+namespace tavimo {
+
+// A list the filter keeps for itself and never shows: one text per item. (A list box
+// control would redraw its window for every item added, on every tick.)
+using WindowList = std::vector<std::string>;
+
+// Replaces the list with one item per descendant of parent, in the order the system
+// enumerates them: the handle in decimal, " - ", and the title (at most 254 characters).
+void listChildWindows(WindowList& list, WindowHandle parent);
+// The handle at the start of such an item: the number before the first "-"; 0 if none.
+WindowHandle listedWindow(const std::string& item);
+
+}  // namespace tavimo

@@ -1,0 +1,145 @@
+#include "core/DevServer.h"
+
+#include "core/Console.h"
+#include "core/Datagram.h"
+#include "core/FileText.h"
+#include "core/MessageNotes.h"
+#include "core/Ports.h"
+
+namespace tavimo::devserver {
+namespace {
+
+void reply(const Incoming& datagram, std::string text, Outcome& outcome) {
+  outcome.sends.push_back(Outgoing{datagram.port, datagram.from, std::move(text)});
+}
+
+void ignore(const Incoming& datagram, Outcome& outcome) {
+  std::string why = datagram.text.empty()
+                        ? std::string("empty datagram")
+                        : "unknown or malformed datagram (code " +
+                              printable(datagram.text.substr(0, 1)) + ")";
+  outcome.notes.push_back(why + " on the " + portPurpose(datagram.port) + " port; ignored");
+}
+
+}  // namespace
+
+DevServer::DevServer(Config config, ServerClock clock)
+    : config_(std::move(config)),
+      clock_(std::move(clock)),
+      transfers_(config_.tariff.pieceSize) {}
+
+const std::map<std::uint16_t, DevServer::Handler>& DevServer::handlers() {
+  static const std::map<std::uint16_t, Handler> table = {
+      {port::hello, &DevServer::onHello},     {port::reports, &DevServer::onReport},
+      {port::guest, &DevServer::onGuest},     {port::member, &DevServer::onMember},
+      {port::ticket, &DevServer::onTicket},   {port::orders, &DevServer::onRecordOnly},
+      {port::help, &DevServer::onRecordOnly}, {port::settings, &DevServer::onRecordOnly},
+      {port::commands, &DevServer::onRecordOnly},
+  };
+  return table;
+}
+
+Outcome DevServer::receive(const Incoming& datagram) {
+  Outcome outcome;
+  const auto handler = handlers().find(datagram.port);
+  if (handler == handlers().end()) {
+    ignore(datagram, outcome);
+  } else {
+    (this->*(handler->second))(datagram, outcome);
+  }
+  return outcome;
+}
+
+Outcome DevServer::console(std::string_view line) const { return runConsoleLine(line, clients_); }
+
+// "1|PC01" (hello) is answered with code "1", "0|PC01" (probe) with code "2".
+void DevServer::onHello(const Incoming& datagram, Outcome& outcome) {
+  const char code = datagramCode(datagram.text);
+  const auto fields = datagramFields(datagram.text, 1);
+  if ((code != '1' && code != '0') || fields.empty() || fields[0].empty()) {
+    ignore(datagram, outcome);
+    return;
+  }
+  const std::string& pcName = fields[0];
+  clients_.seen(pcName, datagram.from.address);
+  const char answer = code == '1' ? '1' : '2';
+  reply(datagram, handshakeReply(answer, config_.handshake, clock_.date(), clock_.time()),
+        outcome);
+  outcome.notes.push_back(std::string(code == '1' ? "hello" : "probe") + " from \"" +
+                          printable(pcName) + "\": answered with code " + answer);
+}
+
+void DevServer::onReport(const Incoming& datagram, Outcome& outcome) {
+  if (datagramCode(datagram.text) == '0') {
+    const auto fields = datagramFields(datagram.text, 1);
+    if (!fields.empty()) clients_.switchedOff(fields[0]);
+  }
+  onRecordOnly(datagram, outcome);
+}
+
+void DevServer::onGuest(const Incoming& datagram, Outcome& outcome) {
+  const char code = datagramCode(datagram.text);
+  const auto fields = datagramFields(datagram.text, 2);
+  if (code == '0' && fields.size() == 2 && fields[1] == "rates") {
+    beginTariff(datagram, outcome);
+  } else if ((code == '2' || code == '3') && !fields.empty()) {
+    TransferStep step = transfers_.acknowledge(datagram.from, code);
+    if (step.datagram) reply(datagram, std::move(*step.datagram), outcome);
+    outcome.notes.push_back(std::move(step.note));
+  } else {
+    onRecordOnly(datagram, outcome);
+  }
+}
+
+// The file is read for every request, so that an edited tariff reaches the next guest.
+void DevServer::beginTariff(const Incoming& datagram, Outcome& outcome) {
+  auto content = readWholeFile(config_.tariff.file);
+  if (!content) {
+    outcome.notes.push_back("tariff file " + config_.tariff.file.string() +
+                            " cannot be read; request not answered");
+    return;
+  }
+  TransferStep step = transfers_.begin(datagram.from, std::move(*content));
+  reply(datagram, std::move(*step.datagram), outcome);
+  outcome.notes.push_back(std::move(step.note));
+}
+
+void DevServer::onMember(const Incoming& datagram, Outcome& outcome) {
+  if (datagramCode(datagram.text) == '0') {
+    answerAccount(AccountKind::member, datagram, outcome);
+  } else {
+    onRecordOnly(datagram, outcome);
+  }
+}
+
+void DevServer::onTicket(const Incoming& datagram, Outcome& outcome) {
+  if (datagramCode(datagram.text) == '0') {
+    answerAccount(AccountKind::ticket, datagram, outcome);
+  } else {
+    onRecordOnly(datagram, outcome);
+  }
+}
+
+// "0|PC01|anna": the account's record, or "0|" when there is none.
+void DevServer::answerAccount(AccountKind kind, const Incoming& datagram, Outcome& outcome) {
+  const auto fields = datagramFields(datagram.text, 2);
+  if (fields.size() < 2) {
+    ignore(datagram, outcome);
+    return;
+  }
+  const Account* account = config_.accounts.find(kind, fields[1]);
+  reply(datagram, accountReply(account), outcome);
+  outcome.notes.push_back(std::string(accountKindName(kind)) + " request from \"" +
+                          printable(fields[0]) + "\" for \"" + printable(fields[1]) + "\": " +
+                          (account ? "known" : "unknown"));
+}
+
+void DevServer::onRecordOnly(const Incoming& datagram, Outcome& outcome) {
+  if (auto note = messageNote(datagram.port, datagram.text)) {
+    outcome.notes.push_back(std::move(*note));
+  } else {
+    ignore(datagram, outcome);
+  }
+}
+
+}  // namespace tavimo::devserver

@@ -1,0 +1,49 @@
+#pragma once
+// The tariff file goes to a client in pieces, one per acknowledgement: "1|charges24.ini"
+// starts it (the client answers "2|" + pc name), each "4|" + piece is answered "3|" + pc name,
+// and "3|charges24.ini" after the last piece ends it.
+#include <cstddef>
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+
+#include "core/Endpoint.h"
+
+namespace tavimo::devserver {
+
+struct TransferStep {
+  std::optional<std::string> datagram;  // what to send to the client, if anything
+  std::string note;                     // what happened, for the log
+};
+
+class TariffTransfers {
+ public:
+  // At most `maxOpen` transfers are kept; a new one beyond that drops the oldest, so that
+  // clients that vanish mid-transfer cannot fill the memory.
+  explicit TariffTransfers(std::size_t pieceSize, std::size_t maxOpen = 64);
+
+  // Starts (or restarts) the transfer of `content` to the client.
+  TransferStep begin(const Endpoint& client, std::string content);
+  // The client's acknowledgement: code '2' after the start, '3' after a piece.
+  TransferStep acknowledge(const Endpoint& client, char code);
+  std::size_t openTransfers() const { return transfers_.size(); }
+
+ private:
+  struct Transfer {
+    std::string content;
+    std::size_t sent = 0;       // bytes sent so far
+    std::size_t piecesSent = 0;
+    char expected = '2';        // the acknowledgement that lets the next datagram go
+    std::uint64_t startOrder = 0;
+  };
+  TransferStep nextPiece(std::map<Endpoint, Transfer>::iterator transfer);
+  std::size_t pieceCount(std::size_t bytes) const;
+
+  std::size_t pieceSize_;
+  std::size_t maxOpen_;
+  std::uint64_t started_ = 0;
+  std::map<Endpoint, Transfer> transfers_;
+};
+
+}  // namespace tavimo::devserver

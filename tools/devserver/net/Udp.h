@@ -33,7 +33,8 @@ class UdpSocket {
 
   // Sends one datagram; the address may be a host name. The reason when it fails.
   std::optional<std::string> sendTo(const Endpoint& to, std::string_view text);
-  // A waiting datagram, without blocking; nothing when none waits.
+  // A waiting datagram, without blocking; nothing when none waits. (A Winsock variant must
+  // switch SIO_UDP_CONNRESET off: else a reply to a vanished client fails the next receive.)
   std::optional<Received> receive();
   std::uint16_t port() const { return port_; }
   int handle() const { return handle_; }

@@ -11,11 +11,9 @@ using Status = std::int32_t;
 namespace status {
 constexpr Status Success = 0;
 constexpr Status FileNotFound = 2;
-constexpr Status PathNotFound = 3;
 constexpr Status AccessDenied = 5;
 constexpr Status InvalidHandle = 6;
 constexpr Status InvalidParameter = 87;
-constexpr Status BufferOverflow = 111;
 constexpr Status BadPathname = 161;
 constexpr Status MoreData = 234;
 constexpr Status NoMoreItems = 259;

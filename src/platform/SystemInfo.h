@@ -59,7 +59,7 @@ class FakeSystemInfo final : public SystemInfo {
   bool version(OsVersion* version) override;
 
  private:
-  std::string computerName_ = "CAFE-PC01";
+  std::string computerName_ = "TAVIMO-PC07";  // the name tests' headless network uses
   std::filesystem::path ownFolder_;
   std::string systemDirectory_;
   OsVersion version_ = os::WindowsXp;

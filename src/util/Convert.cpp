@@ -29,7 +29,7 @@ struct Number {
 };
 
 std::optional<Number> parseRadix(std::string_view digits, int base) {
-  if (digits.empty() || digits.size() > 22) return std::nullopt;
+  if (digits.empty()) return std::nullopt;
   std::uint64_t bits = 0;
   const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), bits, base);
   if (error != std::errc() || end != digits.data() + digits.size()) return std::nullopt;

@@ -2,8 +2,10 @@
 // with libb64, the usual small C codec, as the bar our codec has to reach.
 #include <benchmark/benchmark.h>
 
+extern "C" {  // libb64's C headers do not say so themselves
 #include <b64/cdecode.h>
 #include <b64/cencode.h>
+}
 
 #include <cstdint>
 #include <random>

@@ -17,7 +17,8 @@ native:
 
 win64:
 	@cmake -S . -B $(WIN64) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	  -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake >/dev/null
+	  -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake \
+	  -DTAVIMO_NATIVE_BUILD=$(CURDIR)/$(NATIVE) >/dev/null
 	@cmake --build $(WIN64) -j$(JOBS)
 
 build: deps

@@ -3,6 +3,7 @@
 #include "core/ClientContext.h"
 #include "platform/Desktop.h"
 #include "platform/Platform.h"
+#include "runtime/App.h"
 #include "util/Text.h"
 
 namespace tavimo {
@@ -14,6 +15,10 @@ EntryDialog::EntryDialog(std::string name, const std::string& caption, const std
   setControlBox(false);
   setShowInTaskbar(false);
   setClientSize(5640, 2460);
+  // Below the middle of the screen, so the connection status above it stays readable.
+  rt::PictureSize screen = rt::app().backend().screenSize();
+  setStartUpPosition(rt::StartUpPosition::Manual);
+  move((screen.width - width()) / 2, screen.height / 2 + 1500, width(), height());
 
   lblHeading.setCaption(caption);
   rt::Font heading = lblHeading.font();

@@ -19,19 +19,18 @@ namespace tavimo {
 frmconnection::frmconnection() : Form("frmconnection") {
   setCaption("Connection Status");
   setBorderStyle(rt::BorderStyle::FixedSingle);
-  setClientSize(5400, 1980);
+  setClientSize(4800, 1980);
   lblTitle.setCaption("Tavimo Client");
   rt::Font title = lblTitle.font();
   title.size = 14;
   title.bold = true;
   lblTitle.setFont(title);
   lblTitle.setForeColor(rt::rgb(0, 51, 153));
-  lblTitle.move(1200, 240, 3960, 420);
-  Label1.move(1200, 840, 3960, 480);
+  lblTitle.move(360, 240, 4080, 420);
+  Label1.move(360, 840, 4080, 480);
   Check4.setCaption("Connecting with the Database is established");
   Check4.setEnabled(false);
-  Check4.move(1200, 1440, 3960, 300);
-  Image1.move(240, 240, 720, 720);
+  Check4.move(360, 1440, 4080, 300);
   Timer1.setInterval(50);
   Timer1.onTimer = [this] { platform().desktop->setTopmost(hWnd(), true); };
 }

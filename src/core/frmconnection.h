@@ -14,7 +14,6 @@ namespace tavimo {
 class frmconnection : public rt::Form {
  public:
   frmconnection();
-  rt::Image Image1{*this, "Image1"};
   rt::Label lblTitle{*this, "lblTitle"};
   rt::Label Label1{*this, "Label1"};
   rt::CheckBox Check4{*this, "Check4"};

@@ -112,6 +112,7 @@ void App::show(Form& form, bool modal) {
   if (modal) {
     for (Form* other : zOrder_)
       if (other != &form) {
+        ++other->blockedByModal_;
         backend_.enableForm(*other, false);
         disabled.push_back(other);
       }
@@ -129,8 +130,10 @@ void App::show(Form& form, bool modal) {
   if (!modal) return;
 
   backend_.runUntil([this, &form] { return !isLoaded(form) || !form.visible(); }, &form);
-  for (Form* other : disabled)
-    if (isLoaded(*other)) backend_.enableForm(*other, true);
+  for (Form* other : disabled) {
+    if (!isLoaded(*other)) continue;
+    if (--other->blockedByModal_ == 0) backend_.enableForm(*other, true);
+  }
   activateTopmostLater();
 }
 
@@ -154,8 +157,9 @@ void App::activateTopmostLater() {
   });
 }
 
+// A form waiting for a modal dialog cannot become active, whatever the window system says.
 void App::formActivated(Form& form) {
-  if (active_ == &form || !isLoaded(form)) return;
+  if (active_ == &form || !isLoaded(form) || form.blockedByModal_ > 0) return;
   Form* previous = active_;
   active_ = &form;
   erase(zOrder_, &form);

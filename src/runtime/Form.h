@@ -110,6 +110,7 @@ class Form {
   bool loaded_ = false;
   bool windowCreated_ = false;
   bool shownBefore_ = false;
+  int blockedByModal_ = 0;  // modal dialogs this form waits for
   std::vector<Control*> controls_;
   Control* focused_ = nullptr;
   int nextTabIndex_ = 0;

@@ -9,6 +9,9 @@ mkdir -p "$build/screenshots"
 run() {
   wine_prefix_fresh
   wineserver -p
+  # Start Wine's background services now: started by the first test instead, they would keep
+  # ctest's output pipe open and ctest would wait for them forever.
+  wine cmd /c exit </dev/null >/dev/null 2>&1
   local rc=0
   ctest --test-dir "$build" --output-on-failure || rc=$?
   wineserver -k || true

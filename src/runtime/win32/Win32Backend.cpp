@@ -329,11 +329,13 @@ void Win32Backend::Impl::apply(Control& c, Prop what) {
           style |= label.alignment() == Alignment::Center ? SS_CENTER : label.alignment() == Alignment::Right ? SS_RIGHT : SS_LEFT;
           SetWindowLongA(hwnd, GWL_STYLE, style);
           setText(hwnd, label.caption());
-          // A transparent label leaves its old text behind unless the parent repaints.
+          // A transparent label leaves its old text behind unless the parent repaints; and a
+          // status text must show at once, even when the program then waits.
           RECT r;
           GetWindowRect(hwnd, &r);
           MapWindowPoints(nullptr, GetParent(hwnd), reinterpret_cast<POINT*>(&r), 2);
           InvalidateRect(GetParent(hwnd), &r, TRUE);
+          UpdateWindow(GetParent(hwnd));
           break;
         }
         case ControlKind::CommandButton: setText(hwnd, static_cast<CommandButton&>(c).caption()); break;

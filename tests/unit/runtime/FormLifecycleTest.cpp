@@ -144,6 +144,21 @@ TEST_F(FormLifecycle, ModalDialogShownFromActivateReactivatesAfterTheHandler) {
   EXPECT_EQ(log, (std::vector<std::string>{"frmDialog load", "frmDialog activate", "activation 1 done", "activation 2 done"}));
 }
 
+TEST_F(FormLifecycle, AFormWaitingForAModalDialogIsNotActivated) {
+  auto& main = h.app.form<frmMain>();
+  main.show();
+  h.backend.onModal("frmDialog", [&main](Form& f) {
+    // The window system activates the owner (a click on it, a stray message): ignored.
+    app().backend().activateWindow(main);
+    EXPECT_EQ(app().activeForm(), &f);
+    f.unload();
+  });
+  h.app.form<frmDialog>().show(true);
+  h.backend.advance(0);
+  EXPECT_EQ(log, (std::vector<std::string>{"frmMain load", "frmMain activate", "frmDialog load", "frmDialog activate",
+                                            "frmMain activate"}));
+}
+
 TEST_F(FormLifecycle, ModalDialogThatNobodyClosesIsReportedNotHung) {
   h.backend.setModalLimit(1000);
   auto& dialog = h.app.form<frmDialog>();

@@ -1,0 +1,214 @@
+// tavimo-ui.exe: drives the client's windows from outside, as a person at the computer would,
+// for the end-to-end tests. Windows are found by caption, controls by the name the client
+// gives them (window properties "TavimoName" and "TavimoIndex").
+//
+//   tavimo-ui wait-window CAPTION [MS]          until a visible window has that caption
+//   tavimo-ui wait-gone CAPTION [MS]            until no visible window has it
+//   tavimo-ui text CAPTION CONTROL[:INDEX]      prints the control's text
+//   tavimo-ui wait-text CAPTION CONTROL TEXT [MS]
+//   tavimo-ui set-text CAPTION CONTROL TEXT     replaces the text, as pasting does
+//   tavimo-ui type CAPTION CONTROL TEXT         types the characters one by one
+//   tavimo-ui key CAPTION CONTROL return|tab    presses a key in the control
+//   tavimo-ui click CAPTION CONTROL             clicks a button
+//   tavimo-ui wait-message TEXT [MS]            until a message box shows that text
+//   tavimo-ui answer-message TEXT ok|yes|no [MS]
+//   tavimo-ui windows                           lists the visible windows
+//   tavimo-ui reg KEY NAME                      prints a value as "REG_SZ:text" (without the
+//                                               terminator the registry keeps), "REG_DWORD:n"
+//                                               or "missing"
+// Exit code 0 on success, 1 when the window, control or text did not come within the time
+// (10 s unless MS is given), 2 on a usage error.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+// An edit's text must be asked for (its window caption is not kept for other programs);
+// every other window's text is read without waiting on its program, which may be busy.
+std::string windowText(HWND hwnd) {
+  char text[1024] = {};
+  char className[64] = {};
+  GetClassNameA(hwnd, className, sizeof className);
+  if (lstrcmpiA(className, "Edit") == 0)
+    SendMessageTimeoutA(hwnd, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, nullptr);
+  else
+    GetWindowTextA(hwnd, text, sizeof text);
+  return text;
+}
+
+std::vector<HWND> topWindows() {
+  std::vector<HWND> found;
+  EnumWindows([](HWND hwnd, LPARAM data) -> BOOL {
+    if (IsWindowVisible(hwnd)) reinterpret_cast<std::vector<HWND>*>(data)->push_back(hwnd);
+    return TRUE;
+  }, reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+HWND findWindow(const std::string& caption) {
+  for (HWND hwnd : topWindows())
+    if (windowText(hwnd) == caption) return hwnd;
+  return nullptr;
+}
+
+struct ControlSearch {
+  std::string name;
+  int index;
+  HWND found = nullptr;
+};
+
+HWND findControl(HWND form, const std::string& spec) {
+  ControlSearch search{spec, -1};
+  if (auto colon = spec.find(':'); colon != std::string::npos) {
+    search.name = spec.substr(0, colon);
+    search.index = std::atoi(spec.c_str() + colon + 1);
+  }
+  EnumChildWindows(form, [](HWND child, LPARAM data) -> BOOL {
+    auto* s = reinterpret_cast<ControlSearch*>(data);
+    char name[256] = {};
+    auto atom = static_cast<ATOM>(reinterpret_cast<UINT_PTR>(GetPropA(child, "TavimoName")));
+    if (atom && GlobalGetAtomNameA(atom, name, sizeof name) && s->name == name &&
+        reinterpret_cast<INT_PTR>(GetPropA(child, "TavimoIndex")) == s->index + 1) {
+      s->found = child;
+      return FALSE;
+    }
+    return TRUE;
+  }, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+// Polls until the condition holds or the time is up.
+template <class Condition>
+bool waitFor(DWORD milliseconds, Condition condition) {
+  DWORD start = GetTickCount();
+  for (;;) {
+    if (condition()) return true;
+    if (GetTickCount() - start >= milliseconds) return false;
+    Sleep(50);
+  }
+}
+
+// The message box showing that text: a dialog whose static text (id 0xFFFF) is the prompt.
+HWND findMessageBox(const std::string& text) {
+  for (HWND hwnd : topWindows()) {
+    char className[64] = {};
+    GetClassNameA(hwnd, className, sizeof className);
+    if (std::string(className) != "#32770") continue;
+    if (HWND prompt = GetDlgItem(hwnd, 0xFFFF); prompt && windowText(prompt) == text) return hwnd;
+  }
+  return nullptr;
+}
+
+int fail(const std::string& what) {
+  std::fprintf(stderr, "tavimo-ui: %s\n", what.c_str());
+  return 1;
+}
+
+DWORD timeoutArg(int argc, char** argv, int at) { return argc > at ? static_cast<DWORD>(std::atoi(argv[at])) : 10000; }
+
+// The control of a window, waiting for both to appear.
+HWND control(const std::string& caption, const std::string& name) {
+  HWND found = nullptr;
+  waitFor(10000, [&] {
+    HWND form = findWindow(caption);
+    found = form ? findControl(form, name) : nullptr;
+    return found != nullptr;
+  });
+  return found;
+}
+
+// KEY is "HKLM\\path", "HKCU\\path" or "HKCR\\path".
+int printValue(const std::string& key, const std::string& name) {
+  auto slash = key.find('\\');
+  std::string hiveName = key.substr(0, slash);
+  HKEY hive = hiveName == "HKLM" ? HKEY_LOCAL_MACHINE : hiveName == "HKCU" ? HKEY_CURRENT_USER : HKEY_CLASSES_ROOT;
+  HKEY opened;
+  if (RegOpenKeyExA(hive, key.substr(slash + 1).c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS) {
+    std::printf("missing\n");
+    return 0;
+  }
+  DWORD type = 0;
+  BYTE data[4096];
+  DWORD size = sizeof data;
+  LONG status = RegQueryValueExA(opened, name.c_str(), nullptr, &type, data, &size);
+  RegCloseKey(opened);
+  if (status != ERROR_SUCCESS)
+    std::printf("missing\n");
+  else if (type == REG_DWORD)
+    std::printf("REG_DWORD:%lu\n", *reinterpret_cast<DWORD*>(data));
+  else {
+    std::string text(reinterpret_cast<char*>(data), size);
+    if (!text.empty() && text.back() == '\0') text.pop_back();
+    std::printf("%s:%s\n", type == REG_SZ ? "REG_SZ" : "OTHER", text.c_str());
+  }
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) return 2;
+  std::string command = argv[1];
+  if (command == "windows") {
+    for (HWND hwnd : topWindows()) std::printf("%p %s\n", static_cast<void*>(hwnd), windowText(hwnd).c_str());
+    return 0;
+  }
+  if (argc < 3) return 2;
+  std::string caption = argv[2];
+  if (command == "reg") return argc < 4 ? 2 : printValue(caption, argv[3]);
+  if (command == "wait-window")
+    return waitFor(timeoutArg(argc, argv, 3), [&] { return findWindow(caption) != nullptr; }) ? 0 : fail("no window " + caption);
+  if (command == "wait-gone")
+    return waitFor(timeoutArg(argc, argv, 3), [&] { return findWindow(caption) == nullptr; }) ? 0 : fail("still there: " + caption);
+  if (command == "wait-message")
+    return waitFor(timeoutArg(argc, argv, 3), [&] { return findMessageBox(caption) != nullptr; }) ? 0 : fail("no message " + caption);
+  if (command == "answer-message") {
+    if (argc < 4) return 2;
+    std::string button = argv[3];
+    int id = button == "yes" ? IDYES : button == "no" ? IDNO : IDOK;
+    HWND box = nullptr;
+    if (!waitFor(timeoutArg(argc, argv, 4), [&] { return (box = findMessageBox(caption)) != nullptr; })) return fail("no message " + caption);
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, id)));
+    return 0;
+  }
+
+  if (argc < 4) return 2;
+  HWND target = control(caption, argv[3]);
+  if (!target) return fail(std::string("no control ") + argv[3] + " in " + caption);
+  if (command == "text") {
+    std::printf("%s\n", windowText(target).c_str());
+    return 0;
+  }
+  if (command == "click") {
+    SendMessageA(target, BM_CLICK, 0, 0);
+    return 0;
+  }
+  if (argc < 5) return 2;
+  std::string text = argv[4];
+  if (command == "wait-text")
+    return waitFor(timeoutArg(argc, argv, 5), [&] { return windowText(target) == text; })
+               ? 0
+               : fail("text of " + std::string(argv[3]) + " is \"" + windowText(target) + "\", not \"" + text + "\"");
+  if (command == "set-text") {
+    SendMessageA(target, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    return 0;
+  }
+  if (command == "type") {
+    for (unsigned char c : text) SendMessageA(target, WM_CHAR, c, 0);
+    return 0;
+  }
+  if (command == "key") {
+    WPARAM key = text == "return" ? VK_RETURN : VK_TAB;
+    // Tab goes through the program's message loop, Return straight to the control.
+    if (key == VK_TAB)
+      PostMessageA(target, WM_KEYDOWN, VK_TAB, 0);
+    else
+      SendMessageA(target, WM_CHAR, key, 0);
+    return 0;
+  }
+  return 2;
+}

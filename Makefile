@@ -34,5 +34,8 @@ test: build
 	ctest --test-dir $(NATIVE) --output-on-failure -j$(JOBS)
 	tests/support/run-windows-tests.sh $(WIN64)
 
+run: build
+	tools/run.sh
+
 clean:
 	rm -rf build

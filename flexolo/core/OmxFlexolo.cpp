@@ -158,12 +158,14 @@ void OmxFlexolo::layOutAll(LayoutForm& form) const {
   for (int number = 0; number < count; ++number) {
     auto control = form.control(number);
     if (!control) continue;
-    const ControlRecord* record = findRecord(*control);
-    if (!record) continue;  // came after the save: stays where it is
+    const ControlRecord* found = findRecord(*control);
+    if (!found) continue;  // came after the save: stays where it is
+    // A copy: the form may save positions again while it is being laid out.
+    const ControlRecord record = *found;
     if (control->isLine)
-      layOutLine(form, number, *record, *widthPercent, *heightPercent);
+      layOutLine(form, number, record, *widthPercent, *heightPercent);
     else
-      layOutControl(form, number, *record, *widthPercent, *heightPercent);
+      layOutControl(form, number, record, *widthPercent, *heightPercent);
   }
 }
 

@@ -2,10 +2,52 @@
 // The values several windows of the client share for the whole run: what start-up learned
 // about this computer and the server, what the server's last answer said, and who is logged
 // in. One instance per process, reached through client().
+#include <cstdint>
 #include <string>
 #include <vector>
 
 namespace tavimo {
+
+// A member's account as the server sends it.
+struct MemberAccount {
+  std::string password;
+  std::string scheme;
+  std::string registrationDate;
+  std::string expiryDate;
+  std::int16_t totalHours = 0;
+  std::int16_t totalMinutes = 0;
+  std::int16_t usedHours = 0;
+  std::int16_t usedMinutes = 0;
+  double amount = 0;
+  std::uint8_t alreadyLoggedIn = 0;
+  std::int16_t minimumMinutes = 0;
+};
+
+// A ticket's account: a member's without the amount.
+struct TicketAccount {
+  std::string password;
+  std::string scheme;
+  std::string registrationDate;
+  std::string expiryDate;
+  std::int16_t totalHours = 0;
+  std::int16_t totalMinutes = 0;
+  std::int16_t usedHours = 0;
+  std::int16_t usedMinutes = 0;
+  std::uint8_t alreadyLoggedIn = 0;
+  std::int16_t minimumMinutes = 0;
+};
+
+// The last session as the Timers key holds it, read by loadSessionRecord.
+struct SessionRecord {
+  std::string Status;
+  std::string UserId;
+  std::string Elapsed;
+  std::string Amount;
+  std::string Date;
+  std::string LoginTime;
+  std::string LogoutTime;
+  std::string RateType;
+};
 
 struct ClientContext {
   // Start-up and server connection.
@@ -25,7 +67,18 @@ struct ClientContext {
   std::string currencyName;
   std::string serverDate;  // "mm/dd/yyyy"
   std::string serverTime;  // "h:m:s AM"
+  // Who is logged in.
+  std::string loginId;    // member id, ticket number, "guest", or the staff name typed
+  std::string loginKind;  // "admn", "mgr", "gust", "memb", "tket", or empty
+  std::string userLabel;  // the guest's name, "member" or "ticket"
+  // Account requests.
+  MemberAccount memberAccount;
+  TicketAccount ticketAccount;
+  bool memberReplied = false;
+  bool memberFound = false;
+  bool ticketFound = false;
   // Session state.
+  SessionRecord sessionRecord;
   std::string pendingMessage;
   bool slotExpired = false;
   std::string backupFile;

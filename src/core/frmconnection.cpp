@@ -8,8 +8,10 @@
 #include "net/listener.h"
 #include "platform/AnsiCase.h"
 #include "platform/Desktop.h"
+#include "platform/Files.h"
 #include "platform/Platform.h"
 #include "runtime/App.h"
+#include "session/SavKey.h"
 #include "util/Convert.h"
 #include "util/Text.h"
 #include "util/clsSytemInfo.h"
@@ -72,6 +74,7 @@ void startLogin() {
   c.pendingMessage.clear();
   c.slotExpired = false;
   c.backupFile = stored::systemFile(stored::backupFileName);
+  if (platform().files->exists(c.backupFile)) restoreKey(stored::timersKey.path, c.backupFile, stored::timersKey.hive);
   rt::app().form<frmstart>().show();
   rt::app().form<listener>();
 }

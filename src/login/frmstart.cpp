@@ -1,10 +1,29 @@
 #include "login/frmstart.h"
 
+#include "core/ClientContext.h"
+#include "core/StoredState.h"
+#include "platform/Files.h"
+#include "platform/Platform.h"
+#include "session/Functions.h"
+#include "session/SavKey.h"
+
 namespace tavimo {
 
 frmstart::frmstart() : Form("frmstart") {
   setCaption("Login Mode");
   setClientSize(6000, 4000);
+}
+
+void frmstart::onLoad() {
+  const std::string& backup = client().backupFile;
+  if (platform().files->exists(backup)) {
+    restoreKey(stored::timersKey.path, backup, stored::timersKey.hive);
+    platform().files->remove(backup);
+  }
+  loadSessionRecord();
+  sendSessionReport('1');
+  stored::write(stored::Status, 0);
+  stored::write(stored::Continue, 0);
 }
 
 }  // namespace tavimo

@@ -6,6 +6,7 @@
 #include "core/CloseCheck.h"
 #include "core/StoredState.h"
 #include "core/frmconnection.h"
+#include "net/AccountReplies.h"
 #include "net/Message.h"
 #include "net/Ports.h"
 #include "runtime/App.h"
@@ -46,6 +47,8 @@ frmSocks::frmSocks() : Form("frmSocks") {
   svrTimer1.setEnabled(false);
   wskServer.onDataArrival = [this](long) { wskServer_DataArrival(); };
   wskServer.onError = [this](const rt::SocketError&) { wskServer_Error(); };
+  wskMember.onDataArrival = [this](long) { takeMemberReply(wskMember.getData()); };
+  wskTicket.onDataArrival = [this](long) { takeTicketReply(wskTicket.getData()); };
   Timer2.onTimer = [this] { Timer2_Timer(); };
 }
 

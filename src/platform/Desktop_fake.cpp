@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <map>
 
 #include "platform/AnsiCase.h"
 
@@ -238,8 +239,12 @@ bool FakeDesktop::openProcessToken(std::uint32_t access, SystemHandle* token) {
 
 bool FakeDesktop::lookupPrivilegeValue(const std::string& systemName, const std::string& name, Luid* luid) {
   record("LookupPrivilegeValueA \"" + systemName + "\" " + name);
-  if (!systemName.empty() || name != "SeShutdownPrivilege") return false;
-  *luid = {shutdownPrivilegeLuid, 0};
+  // The identifiers Windows gives these privileges on the local system.
+  static const std::map<std::string, std::uint32_t> known = {
+      {"SeBackupPrivilege", 17}, {"SeRestorePrivilege", 18}, {"SeShutdownPrivilege", shutdownPrivilegeLuid}};
+  auto it = known.find(name);
+  if (!systemName.empty() || it == known.end()) return false;
+  *luid = {it->second, 0};
   return true;
 }
 

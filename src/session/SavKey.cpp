@@ -19,11 +19,11 @@ bool enablePrivilege(const std::string& name) {
   return enabled;
 }
 
-void saveKey(const std::string& keyPath, const std::string& file, Hive hive) {
+void saveKey(const std::string& keyPath, const std::string& file, RegKey hive) {
   if (enablePrivilege("SeBackupPrivilege")) saveKeyToFile(hive, keyPath, file);
 }
 
-void restoreKey(const std::string& keyPath, const std::string& file, Hive hive) {
+void restoreKey(const std::string& keyPath, const std::string& file, RegKey hive) {
   if (enablePrivilege("SeRestorePrivilege")) restoreKeyFromFile(hive, keyPath, file);
 }
 

@@ -5,7 +5,7 @@
 // step on every save, so a crash in the middle of a save never leaves a torn backup.
 #include <string>
 
-#include "util/mdlRegistry.h"
+#include "platform/Registry.h"
 
 namespace tavimo {
 
@@ -13,9 +13,9 @@ namespace tavimo {
 // token; false when the token or the privilege cannot be had.
 bool enablePrivilege(const std::string& name);
 // With the backup privilege: writes the key's values to the file, replacing it.
-void saveKey(const std::string& keyPath, const std::string& file, Hive hive);
+void saveKey(const std::string& keyPath, const std::string& file, RegKey hive);
 // With the restore privilege: makes the key hold exactly the values of the file. A file that
 // cannot be read or parsed leaves the key as it is.
-void restoreKey(const std::string& keyPath, const std::string& file, Hive hive);
+void restoreKey(const std::string& keyPath, const std::string& file, RegKey hive);
 
 }  // namespace tavimo

@@ -1,5 +1,6 @@
 #pragma once
-// The class object that DllGetClassObject hands out: it makes instances of one class.
+// The class object that DllGetClassObject hands out: it makes instances of one class and
+// holds the library in memory for a client that locks it.
 #include <new>
 
 #include "com/ComObject.h"

@@ -1,5 +1,6 @@
 #pragma once
-// The layout core's view of a form, answered by the form's IFlexoloHost.
+// The layout core's view of a form, answered by the form's IFlexoloHost, so that the core
+// itself stays free of COM and is tested without Windows.
 #include "FlexoloHost.h"
 #include "core/LayoutForm.h"
 

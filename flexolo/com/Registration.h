@@ -1,5 +1,6 @@
 #pragma once
-// What regsvr32 writes for the library's two classes, and its exact removal.
+// What regsvr32 writes for the library's two classes, and its exact removal, so that an
+// installer can register and unregister the library without leaving anything behind.
 #include <windows.h>
 
 namespace tavimo::flexolo::com {

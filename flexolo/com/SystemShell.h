@@ -1,5 +1,6 @@
 #pragma once
-// Opens addresses with the system's default handler (the shell's default verb).
+// Opens addresses with the system's default handler (the shell's default verb): the real
+// side of the core's Shell, which the tests replace.
 #include "core/Shell.h"
 
 namespace tavimo::flexolo::com {

@@ -375,11 +375,11 @@ TEST_F(OHLinkWindowOnAForm, ClickOpensTheAddressWithTheShellThenRaisesClick) {
   SendMessageA(window, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(2, 3));
   SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(2, 3));
 
-  EXPECT_EQ(listener.heard,
-            (std::vector<std::string>{"MouseDown 1 0 30 45 (2 2 4 4)", "MouseUp 1 0 30 45 (2 2 4 4)",
-                                      "Click", "DblClick", "MouseUp 1 0 30 45 (2 2 4 4)"}));
-  EXPECT_TRUE(pumpUntil([&] { return GetFileAttributesA(mark.c_str()) != INVALID_FILE_ATTRIBUTES; },
-                        15000));
+  EXPECT_EQ(listener.heard, (std::vector<std::string>{"MouseDown 1 0 30 45 (2 2 4 4)",
+                                                      "MouseUp 1 0 30 45 (2 2 4 4)", "Click",
+                                                      "DblClick", "MouseUp 1 0 30 45 (2 2 4 4)"}));
+  EXPECT_TRUE(pumpUntil(
+      [&] { return GetFileAttributesA(mark.c_str()) != INVALID_FILE_ATTRIBUTES; }, 15000));
   DeleteFileA(mark.c_str());
   DeleteFileA(batch.c_str());
 }

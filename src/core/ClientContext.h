@@ -8,8 +8,8 @@
 
 namespace tavimo {
 
-// A member's account as the server sends it.
-struct MemberAccount {
+// A member's or ticket holder's account as the server sends it; a ticket has no amount.
+struct Account {
   std::string password;
   std::string scheme;
   std::string registrationDate;
@@ -19,20 +19,6 @@ struct MemberAccount {
   std::int16_t usedHours = 0;
   std::int16_t usedMinutes = 0;
   double amount = 0;
-  std::uint8_t alreadyLoggedIn = 0;
-  std::int16_t minimumMinutes = 0;
-};
-
-// A ticket's account: a member's without the amount.
-struct TicketAccount {
-  std::string password;
-  std::string scheme;
-  std::string registrationDate;
-  std::string expiryDate;
-  std::int16_t totalHours = 0;
-  std::int16_t totalMinutes = 0;
-  std::int16_t usedHours = 0;
-  std::int16_t usedMinutes = 0;
   std::uint8_t alreadyLoggedIn = 0;
   std::int16_t minimumMinutes = 0;
 };
@@ -72,8 +58,8 @@ struct ClientContext {
   std::string loginKind;  // "admn", "mgr", "gust", "memb", "tket", or empty
   std::string userLabel;  // the guest's name, "member" or "ticket"
   // Account requests.
-  MemberAccount memberAccount;
-  TicketAccount ticketAccount;
+  Account memberAccount;
+  Account ticketAccount;
   bool memberReplied = false;
   bool memberFound = false;
   bool ticketFound = false;

@@ -48,7 +48,7 @@ void takeMemberReply(const std::string& datagram) {
   c.memberReplied = true;
   if (messageCode(datagram) != '1') return;
   c.memberFound = true;
-  MemberAccount& a = c.memberAccount;
+  Account& a = c.memberAccount;
   Fields(datagram, 11, false) >> a.password >> a.scheme >> a.registrationDate >> a.expiryDate >> a.totalHours >>
       a.totalMinutes >> a.usedHours >> a.usedMinutes >> a.amount >> a.alreadyLoggedIn >> a.minimumMinutes;
 }
@@ -57,7 +57,7 @@ void takeTicketReply(const std::string& datagram) {
   if (messageCode(datagram) != '1') return;
   ClientContext& c = client();
   c.ticketFound = true;
-  TicketAccount& a = c.ticketAccount;
+  Account& a = c.ticketAccount;
   Fields(datagram, 10, true) >> a.password >> a.scheme >> a.registrationDate >> a.expiryDate >> a.totalHours >>
       a.totalMinutes >> a.usedHours >> a.usedMinutes >> a.alreadyLoggedIn >> a.minimumMinutes;
 }

@@ -27,7 +27,7 @@ TEST_F(AccountReplies, MemberReplyFillsTheAccountAsSent) {
   const ClientContext& cx = client();
   EXPECT_TRUE(cx.memberReplied);
   EXPECT_TRUE(cx.memberFound);
-  const MemberAccount& a = cx.memberAccount;
+  const Account& a = cx.memberAccount;
   EXPECT_EQ(a.password, " secret ") << "a member's password is taken as sent";
   EXPECT_EQ(a.scheme, "Gold");
   EXPECT_EQ(a.registrationDate, "01/01/2026");
@@ -50,7 +50,7 @@ TEST_F(AccountReplies, UnknownMemberIsARepliedButNotFound) {
 TEST_F(AccountReplies, FieldsThatDoNotConvertKeepTheirValues) {
   reply(45668, "1|pw|Gold|a|b|10|30|2|15|125.5|1|30");
   reply(45668, "1|pw2|Silver|a|b|ten|45|x|15|lots|300|30");
-  const MemberAccount& a = client().memberAccount;
+  const Account& a = client().memberAccount;
   EXPECT_EQ(a.password, "pw2");
   EXPECT_EQ(a.totalHours, 10);
   EXPECT_EQ(a.totalMinutes, 45);
@@ -69,7 +69,7 @@ TEST_F(AccountReplies, TicketReplyIsTrimmedAndOnlyCodeOneCounts) {
   reply(45663, "0|nothing");
   EXPECT_FALSE(client().ticketFound);
   reply(45663, "1|  pass  | Day |01/01/2026 |01/02/2026| 5|0|1|30|1|15");
-  const TicketAccount& t = client().ticketAccount;
+  const Account& t = client().ticketAccount;
   EXPECT_TRUE(client().ticketFound);
   EXPECT_EQ(t.password, "pass");
   EXPECT_EQ(t.scheme, "Day");

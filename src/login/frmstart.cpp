@@ -12,6 +12,13 @@ namespace tavimo {
 frmstart::frmstart() : Form("frmstart") {
   setCaption("Login Mode");
   setClientSize(6000, 4000);
+  const char* captions[] = {"Previous user details:", "User :", "Date :", "Usage :", "Charges :"};
+  for (int i = 0; i < 5; ++i) {
+    info[i].setCaption(captions[i]);
+    info[i].move(240, 240 + i * 300, 1680, 255);
+  }
+  rt::Label* details[] = {&lblUser, &lblDate, &lblUsage, &lblCharges};
+  for (int i = 0; i < 4; ++i) details[i]->move(1980, 540 + i * 300, 3000, 255);
 }
 
 void frmstart::onLoad() {

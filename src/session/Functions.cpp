@@ -5,6 +5,7 @@
 #include "core/ClientContext.h"
 #include "core/StoredState.h"
 #include "net/Ports.h"
+#include "login/frmstart.h"
 #include "net/frmSocks.h"
 #include "platform/Desktop.h"
 #include "platform/Platform.h"
@@ -77,6 +78,14 @@ std::string sessionReport(char code) {
   std::string report = fields[0];
   for (std::size_t i = 1; i < std::size(fields); ++i) report += "|" + fields[i];
   return report;
+}
+
+void showPreviousUser() {
+  auto& screen = rt::app().form<frmstart>();
+  screen.lblDate.setCaption(stored::readText(stored::Date));
+  screen.lblUsage.setCaption(stored::readText(stored::Elapsed) + " Hrs.");
+  screen.lblCharges.setCaption(stored::readText(stored::Amount) + " " + client().currencyName);
+  screen.lblUser.setCaption(stored::readText(stored::UserId));
 }
 
 void sendSessionReport(char code) {

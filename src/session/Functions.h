@@ -20,5 +20,7 @@ void loadSessionRecord();
 std::string sessionReport(char code);
 // Sends the report on wskComputer to the server's report port.
 void sendSessionReport(char code);
+// Shows the last session (user, date, usage, charges) on the login screen.
+void showPreviousUser();
 
 }  // namespace tavimo

@@ -130,6 +130,21 @@ TEST_F(SessionRecordTest, WithoutThePrivilegeNothingIsSavedAndTheOldBackupStays)
   EXPECT_FALSE(enablePrivilege("SeBackupPrivilege"));
 }
 
+TEST_F(SessionRecordTest, PreviousUserIsShownOnTheLoginScreen) {
+  put("UserId", "anna");
+  put("Date", "12/09/2026");
+  put("Elapsed", "1:5:9");
+  put("Amount", "37");
+  client().currencyName = "Rs";
+  auto& screen = c.h.app.form<frmstart>();
+  showPreviousUser();
+  EXPECT_EQ(screen.lblUser.caption(), "anna");
+  EXPECT_EQ(screen.lblDate.caption(), "12/09/2026");
+  EXPECT_EQ(screen.lblUsage.caption(), "1:5:9 Hrs.");
+  EXPECT_EQ(screen.lblCharges.caption(), "37 Rs");
+  EXPECT_EQ(screen.info[0].caption(), "Previous user details:");
+}
+
 TEST_F(SessionRecordTest, TaskbarHidesAndComesBackWithTheScreenSaverFlag) {
   setTaskbar(0);
   EXPECT_FALSE(c.desktop.window(c.taskbar)->visible);

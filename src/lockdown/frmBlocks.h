@@ -25,9 +25,6 @@ class frmBlocks : public rt::Form {
   WindowList lstWindows2;
   WindowList lstwindows4;
 
-  // "BlockType" as read when the form loaded.
-  std::int32_t blockType() const { return blockType_; }
-
  protected:
   void onLoad() override;
 
@@ -38,7 +35,7 @@ class frmBlocks : public rt::Form {
   Verdict judge(const std::string& address) const;
   static std::string addressIn(WindowHandle addressBox);
   static void redirect(WindowHandle addressBox);
-  std::int32_t blockType_ = 0;
+  std::int32_t blockType_ = 0;  // "BlockType" as read when the form loaded
 };
 
 }  // namespace tavimo

@@ -42,6 +42,8 @@ class Backend {
   virtual WindowHandle handleOf(const Form& form) const = 0;
   // Loads a picture file for an image control; nothing when it cannot be read.
   virtual std::optional<PictureSize> loadPicture(Control& control, const std::string& path) = 0;
+  // The size a control's text takes in its font, lines included, in twips.
+  virtual PictureSize textSize(Control& control, const std::string& text) = 0;
   // The whole screen (all monitors), in twips.
   virtual PictureSize screenSize() = 0;
   // The running program's file: its folder, "\", its name.

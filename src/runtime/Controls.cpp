@@ -7,7 +7,19 @@ namespace tavimo::rt {
 
 void Label::setCaption(std::string caption) {
   caption_ = std::move(caption);
+  fitCaption();
   changed(Prop::Caption);
+}
+
+void Label::setAutoSize(bool autoSize) {
+  autoSize_ = autoSize;
+  fitCaption();
+}
+
+void Label::fitCaption() {
+  if (!autoSize_ || !hasApp()) return;
+  PictureSize size = app().backend().textSize(*this, caption_);
+  move(left(), top(), size.width, size.height);
 }
 
 void Label::setAlignment(Alignment alignment) {

@@ -19,11 +19,16 @@ class Label : public Control {
   void setAlignment(Alignment alignment);
   bool transparent() const { return transparent_; }
   void setTransparent(bool transparent);
+  // An auto-sized label grows and shrinks with its caption.
+  bool autoSize() const { return autoSize_; }
+  void setAutoSize(bool autoSize);
 
  private:
+  void fitCaption();
   std::string caption_;
   Alignment alignment_ = Alignment::Left;
   bool transparent_ = false;
+  bool autoSize_ = false;
 };
 
 // Controls the user can click. click() raises Click as the program pressing the control;

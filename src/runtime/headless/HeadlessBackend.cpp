@@ -1,5 +1,7 @@
 #include "runtime/headless/HeadlessBackend.h"
 
+#include <algorithm>
+
 #include "runtime/App.h"
 #include "runtime/Form.h"
 #include "runtime/MsgBox.h"
@@ -61,6 +63,19 @@ std::optional<PictureSize> HeadlessBackend::loadPicture(Control&, const std::str
   auto pixels = pictureFilePixels(path);
   if (!pixels) return std::nullopt;
   return PictureSize{pixels->first * 15, pixels->second * 15};
+}
+
+PictureSize HeadlessBackend::textSize(Control&, const std::string& text) {
+  int lines = 1, longest = 0, current = 0;
+  for (char c : text) {
+    if (c == '\n') {
+      ++lines;
+      current = 0;
+    } else if (c != '\r') {
+      longest = std::max(longest, ++current);
+    }
+  }
+  return {longest * 90, lines * 195};
 }
 
 void HeadlessBackend::startTimer(Timer& timer) { scheduleTick(timer); }

@@ -66,6 +66,8 @@ class HeadlessBackend : public Backend {
   WindowHandle handleOf(const Form& form) const override;
   std::optional<PictureSize> loadPicture(Control& control, const std::string& path) override;
   PictureSize screenSize() override { return screen_; }
+  // Text measured as the default font is: 90 twips a character, 195 a line.
+  PictureSize textSize(Control& control, const std::string& text) override;
   std::string programFile() override { return programFile_; }
   void setProgramFile(std::string path) { programFile_ = std::move(path); }
 

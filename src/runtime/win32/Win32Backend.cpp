@@ -506,6 +506,16 @@ std::optional<PictureSize> Win32Backend::loadPicture(Control& control, const std
   return PictureSize{twips(MulDiv(width, 96, 2540)), twips(MulDiv(height, 96, 2540))};
 }
 
+PictureSize Win32Backend::textSize(Control& control, const std::string& text) {
+  HDC dc = GetDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, impl_->fontFor(control.font()));
+  RECT r{0, 0, 0, 0};
+  DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_LEFT);
+  SelectObject(dc, old);
+  ReleaseDC(nullptr, dc);
+  return {twips(r.right), twips(r.bottom)};
+}
+
 PictureSize Win32Backend::screenSize() {
   return {twips(GetSystemMetrics(SM_CXVIRTUALSCREEN)), twips(GetSystemMetrics(SM_CYVIRTUALSCREEN))};
 }

@@ -28,6 +28,7 @@ class Win32Backend : public Backend {
   WindowHandle handleOf(const Form& form) const override;
   std::optional<PictureSize> loadPicture(Control& control, const std::string& path) override;
   PictureSize screenSize() override;
+  PictureSize textSize(Control& control, const std::string& text) override;
   std::string programFile() override;
 
   std::uint64_t tickCount() override { return GetTickCount64(); }

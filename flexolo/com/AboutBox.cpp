@@ -9,6 +9,7 @@
 #include "com/SystemShell.h"
 #include "com/TextSize.h"
 #include "com/Twips.h"
+#include "com/WindowProc.h"
 #include "core/AboutLayout.h"
 #include "core/Version.h"
 
@@ -74,6 +75,7 @@ class AboutBox {
   void runModal();
 
  private:
+  friend LRESULT CALLBACK com::ownerWindowProc<AboutBox>(HWND, UINT, WPARAM, LPARAM);
   static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
   bool load();
@@ -229,20 +231,7 @@ void AboutBox::unload() {
 }
 
 LRESULT CALLBACK AboutBox::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-    auto* self = static_cast<AboutBox*>(create->lpCreateParams);
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    self->hwnd_ = hwnd;
-  }
-  auto* self = reinterpret_cast<AboutBox*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-  if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
-  if (message == WM_NCDESTROY) {
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-    self->hwnd_ = nullptr;
-    return DefWindowProcA(hwnd, message, wParam, lParam);
-  }
-  return self->handle(message, wParam, lParam);
+  return ownerWindowProc<AboutBox>(hwnd, message, wParam, lParam);
 }
 
 LRESULT AboutBox::handle(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -101,22 +101,8 @@ void OHLinkWindow::setControlSize(Size size) {
                  pixelsFromTwipsY(size.height), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-LRESULT CALLBACK OHLinkWindow::windowProc(HWND hwnd, UINT message, WPARAM wParam,
-                                          LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-    auto* self = static_cast<OHLinkWindow*>(create->lpCreateParams);
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    self->hwnd_ = hwnd;
-  }
-  auto* self = reinterpret_cast<OHLinkWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-  if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
-  if (message == WM_NCDESTROY) {
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-    self->hwnd_ = nullptr;
-    return DefWindowProcA(hwnd, message, wParam, lParam);
-  }
-  return self->handle(message, wParam, lParam);
+LRESULT CALLBACK OHLinkWindow::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  return ownerWindowProc<OHLinkWindow>(hwnd, message, wParam, lParam);
 }
 
 void OHLinkWindow::releaseCaptureWhenNoButton(WPARAM wParam) {

@@ -4,6 +4,8 @@
 // both the control and its label, so a mouse action on either is the same.
 #include <windows.h>
 
+#include "com/WindowProc.h"
+
 #include <string>
 
 #include "core/OHLink.h"
@@ -33,6 +35,7 @@ class OHLinkWindow final : public OHLinkView {
   void setControlSize(Size size) override;
 
  private:
+  friend LRESULT CALLBACK com::ownerWindowProc<OHLinkWindow>(HWND, UINT, WPARAM, LPARAM);
   static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
   void paint();

@@ -1,0 +1,27 @@
+#pragma once
+// The window procedure of a window owned by a C++ object: the object is passed as the
+// creation parameter, kept in the window's user data, told its handle, and handed every
+// message until the window is gone.
+#include <windows.h>
+
+namespace tavimo::flexolo::com {
+
+template <class Owner>
+LRESULT CALLBACK ownerWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+    auto* owner = static_cast<Owner*>(create->lpCreateParams);
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(owner));
+    owner->hwnd_ = hwnd;
+  }
+  auto* owner = reinterpret_cast<Owner*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  if (!owner) return DefWindowProcA(hwnd, message, wParam, lParam);
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+    owner->hwnd_ = nullptr;
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+  }
+  return owner->handle(message, wParam, lParam);
+}
+
+}  // namespace tavimo::flexolo::com

@@ -17,14 +17,10 @@ namespace tavimo {
 namespace {
 
 using testing::StandIn;
+using testing::waitFor;
 
 class LockdownOnWindows : public ::testing::Test {
  protected:
-  void pump() { backend.doEvents(); }
-  bool waitFor(const std::function<bool()>& done, DWORD milliseconds) {
-    return testing::waitFor(done, milliseconds, [this] { pump(); });
-  }
-
   testing::Win32Services services;
   rt::Win32Backend backend{GetModuleHandleA(nullptr)};
   rt::App app{backend};
@@ -61,7 +57,7 @@ TEST_F(WebsiteFilterOnWindows, SendsAMatchingBrowserToTheBlockedPageWithin100Mil
   EXPECT_LE(GetTickCount64() - loaded, 100u) << "first tick after " << (ticks.empty() ? 0 : ticks.front() - loaded)
                                              << " ms; " << ticks.size() << " ticks, the longest " << longestTick << " ms";
 
-  waitFor([] { return false; }, 200);
+  testing::pumpFor(200);
   EXPECT_EQ(testing::editText(good), "http://www.goodsite.com/news");
   EXPECT_EQ(testing::editText(bad), blockedPageAddress);
 }

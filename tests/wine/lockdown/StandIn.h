@@ -22,13 +22,28 @@ inline std::string besideThisProgram(const std::string& file) {
   return folder.substr(0, folder.find_last_of('\\') + 1) + file;
 }
 
+// Runs this thread's messages one at a time for the given time. (A loop until the queue is
+// empty may never end: the filter's timer is due again at once when a tick takes longer
+// than its interval, as it does under Wine with many windows.)
+inline void pumpFor(DWORD milliseconds) {
+  const ULONGLONG until = GetTickCount64() + milliseconds;
+  for (ULONGLONG now = GetTickCount64(); now < until; now = GetTickCount64()) {
+    MSG message;
+    if (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&message);
+      DispatchMessageA(&message);
+    } else {
+      MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(until - now), QS_ALLINPUT);
+    }
+  }
+}
+
 // Waits for a condition, letting the caller's messages run; false after the time is up.
-inline bool waitFor(const std::function<bool()>& done, DWORD milliseconds, const std::function<void()>& pump) {
+inline bool waitFor(const std::function<bool()>& done, DWORD milliseconds) {
   const ULONGLONG until = GetTickCount64() + milliseconds;
   while (!done()) {
     if (GetTickCount64() > until) return false;
-    pump();
-    Sleep(1);
+    pumpFor(1);
   }
   return true;
 }

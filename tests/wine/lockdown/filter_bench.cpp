@@ -102,18 +102,17 @@ int main(int argc, char** argv) {
   testing::Win32Services services;
   rt::Win32Backend backend{GetModuleHandleA(nullptr)};
   rt::App app{backend};
-  const auto pump = [&backend] { backend.doEvents(); };
   const char* patterns[] = {"games", "chat", "casino", "poker", "dating", "torrent", "warez", "proxy", "betting", "adult"};
   for (const char* p : patterns) testing::storeBlockList(p);
 
   testing::StandIn desktop("--others " + std::to_string(windows - 1) + " http://www.goodsite.com/news");
   if (!desktop.started() ||
-      !testing::waitFor([&] { return FindWindowA("TavimoStandInFrame", ("Document " + std::to_string(windows - 1) + " - Notepad").c_str()) || windows == 1; }, 60000, pump) ||
-      !testing::waitFor([] { return testing::StandIn::addressBox(1) != nullptr; }, 60000, pump)) {
+      !testing::waitFor([&] { return FindWindowA("TavimoStandInFrame", ("Document " + std::to_string(windows - 1) + " - Notepad").c_str()) || windows == 1; }, 60000) ||
+      !testing::waitFor([] { return testing::StandIn::addressBox(1) != nullptr; }, 60000)) {
     std::fprintf(stderr, "the stand-in program did not come up\n");
     return 1;
   }
-  testing::waitFor([] { return false; }, 500, pump);  // let it paint and settle
+  testing::pumpFor(500);  // let it paint and settle
 
   frmBlocks& filter = app.form<frmBlocks>();
   WindowList all;
@@ -145,17 +144,8 @@ int main(int argc, char** argv) {
       ++sessionTicks;
       tick();
     };
-    // One message at a time, so the session ends on time even when the ticks come back to back.
     const double cpu0 = processCpu(), server0 = serverCpu(serverPid), start = now();
-    while (now() - start < sessionSeconds) {
-      MSG message;
-      if (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-      } else {
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-      }
-    }
+    testing::pumpFor(sessionSeconds * 1000);
     const double elapsed = now() - start, client = processCpu() - cpu0, server = serverCpu(serverPid) - server0;
     std::printf("  session of %.1f s: %d ticks (%.1f ms apart); CPU client %.2f s + wineserver %.2f s = %.1f%% of one core;"
                 " an hour: %.0f s of CPU\n",

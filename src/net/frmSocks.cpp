@@ -9,6 +9,7 @@
 #include "net/AccountReplies.h"
 #include "net/Message.h"
 #include "net/Ports.h"
+#include "net/TariffTransfer.h"
 #include "runtime/App.h"
 #include "runtime/MsgBox.h"
 #include "session/Functions.h"
@@ -49,6 +50,7 @@ frmSocks::frmSocks() : Form("frmSocks") {
   wskServer.onError = [this](const rt::SocketError&) { wskServer_Error(); };
   wskMember.onDataArrival = [this](long) { takeMemberReply(wskMember.getData()); };
   wskTicket.onDataArrival = [this](long) { takeTicketReply(wskTicket.getData()); };
+  wskGuest.onDataArrival = [this](long) { wskGuest_DataArrival(); };
   Timer2.onTimer = [this] { Timer2_Timer(); };
 }
 
@@ -110,6 +112,15 @@ void frmSocks::wskServer_DataArrival() {
     startLogin();
     c.startupPhase = false;
   }
+}
+
+// The tariff transfer; its acknowledgements go straight back to the server's guest port.
+void frmSocks::wskGuest_DataArrival() {
+  const auto reply = takeTariffDatagram(wskGuest.getData());
+  if (!reply) return;
+  wskGuest.setRemoteHost(client().serverName);
+  wskGuest.setRemotePort(ports::serverGuest);
+  wskGuest.sendData(*reply);
 }
 
 void frmSocks::Timer2_Timer() {

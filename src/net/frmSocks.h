@@ -38,6 +38,7 @@ class frmSocks : public rt::Form {
  private:
   void wskServer_DataArrival();
   void wskServer_Error();
+  void wskGuest_DataArrival();
   void Timer2_Timer();
 };
 

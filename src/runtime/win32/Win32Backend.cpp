@@ -4,6 +4,7 @@
 #include <ocidl.h>
 #include <olectl.h>
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <iterator>
@@ -28,6 +29,7 @@ constexpr const char* timerClass = "TavimoTimers";
 constexpr const char* nameProperty = "TavimoName";
 constexpr const char* indexProperty = "TavimoIndex";
 constexpr UINT postedAction = WM_APP + 2;
+constexpr int maxEventsPerDoEvents = 1000;
 
 int pixels(int twips) { return static_cast<int>(std::lround(twips / static_cast<double>(twipsPerPixel))); }
 int twips(int pixels) { return pixels * twipsPerPixel; }
@@ -575,9 +577,21 @@ void Win32Backend::post(std::function<void()> action) {
   PostMessageA(impl_->timerWindow, postedAction, 0, id);
 }
 
+// Handles what is waiting now, each timer at most once: a timer whose handler takes longer than
+// its interval is due again at once and would otherwise keep DoEvents from returning.
 void Win32Backend::doEvents() {
+  std::vector<std::pair<HWND, WPARAM>> timersHandled;
   MSG message;
-  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) impl_->pump(message);
+  for (int handled = 0; handled < maxEventsPerDoEvents; ++handled) {
+    if (!PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE)) return;
+    if (message.message == WM_TIMER) {
+      std::pair<HWND, WPARAM> timer{message.hwnd, message.wParam};
+      if (std::find(timersHandled.begin(), timersHandled.end(), timer) != timersHandled.end()) return;
+      timersHandled.push_back(timer);
+    }
+    if (!PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) return;
+    impl_->pump(message);
+  }
 }
 
 int Win32Backend::messageBox(const std::string& prompt, int style, const std::string& title) {

@@ -192,6 +192,23 @@ TEST_F(Win32Forms, TimersTickOnTheRealClock) {
   f.unload();
 }
 
+TEST_F(Win32Forms, DoEventsReturnsWhileASlowTimerIsAlwaysDue) {
+  auto& f = app.form<frmSmoke>();
+  int ticks = 0;
+  f.Timer1.setInterval(10);
+  f.Timer1.onTimer = [&] {
+    ++ticks;
+    Sleep(30);  // longer than the interval: the timer is due again at once
+  };
+  f.Timer1.setEnabled(true);
+  Sleep(50);
+  DWORD start = GetTickCount();
+  app.doEvents();
+  EXPECT_LT(GetTickCount() - start, 1000u);
+  EXPECT_GE(ticks, 1);
+  f.unload();
+}
+
 TEST_F(Win32Forms, ModalFormRunsItsOwnLoopAndGivesTheActivationBack) {
   auto& owner = app.form<frmSmoke>();
   owner.show();

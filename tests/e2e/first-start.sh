@@ -9,6 +9,9 @@ start_client
 ui wait-window "Tavimo Server Name" 30000
 shot startup-server-name
 ui type "Tavimo Server Name" txtpas "  localhost  "
+# "Server Found" shows for one second only: watch for it before the name goes out.
+(ui wait-text "Connection Status" Label1 "Server Found" 20000 && shot startup-server-found) &
+found=$!
 ui key "Tavimo Server Name" txtpas return
 ui wait-gone "Tavimo Server Name"
 
@@ -16,7 +19,7 @@ wait_log "hello from" 15
 pc=$(wine hostname | tr -d '\r' | tr '[:lower:]' '[:upper:]')
 wait_log "code 1 \[$pc\]" 5
 wait_log "45681 .*<- 127.0.0.1:45680" 5
-ui wait-text "Connection Status" Label1 "Server Found" 10000 || true
+wait $found || fail "\"Server Found\" was never shown"
 ui wait-window "Login Mode" 15000
 shot startup-login-mode
 ui wait-gone "Connection Status"

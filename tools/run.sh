@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs the client under Wine against the development café server on this machine.
-# On a display: the client's lock screen comes up in a Wine virtual desktop window (so the
-# lock stays inside it) and the server's console takes commands here until "quit".
+# On a display: the client's lock screen comes up in the prefix's Wine virtual desktop window
+# (so the lock stays inside it) and the server's console takes commands here until "quit".
 # Without a display: the same on a private X server; a screenshot of the client is written to
 # build/screenshots/run.png and everything stops.
 set -euo pipefail
@@ -17,6 +17,7 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${TAVIMO_IN_XVFB:-}" ]; then
 fi
 
 [ -d "$WINEPREFIX/drive_c" ] || wine_prefix_fresh
+wine_use_virtual_desktop
 wineserver -p
 wine cmd /c exit </dev/null >/dev/null 2>&1
 # A client installed and pointed at this machine's server, so it comes up at the login screen.
@@ -24,7 +25,9 @@ wine "$win64/TavimoKeys.exe"
 wine reg add 'HKLM\Software\Tavimo\Server' /v TVServer /d localhost /f >/dev/null 2>&1
 wine reg add 'HKLM\Software\Tavimo\Server' /v TVSSpec /t REG_DWORD /d 1 /f >/dev/null 2>&1
 
+server_pid=""
 stop() {
+  [ -n "$server_pid" ] && kill "$server_pid" 2>/dev/null
   wine taskkill /f /im TavimoClient.exe >/dev/null 2>&1 || true
   wineserver -k 2>/dev/null || true
 }
@@ -33,15 +36,14 @@ trap stop EXIT
 if [ -n "${TAVIMO_IN_XVFB:-}" ]; then
   "$server" --quiet &
   server_pid=$!
-  wine explorer /desktop=Tavimo,1024x768 "$win64/TavimoClient.exe" >/dev/null 2>&1 &
+  wine "$win64/TavimoClient.exe" >/dev/null 2>&1 &
   wine "$win64/tests/e2e/tavimo-ui.exe" wait-window "Login Mode" 60000
   sleep 1
   mkdir -p "$root/build/screenshots"
   import -window root "$root/build/screenshots/run.png"
   echo "The client is at its login screen: build/screenshots/run.png"
-  kill $server_pid
 else
-  wine explorer /desktop=Tavimo,1024x768 "$win64/TavimoClient.exe" >/dev/null 2>&1 &
+  wine "$win64/TavimoClient.exe" >/dev/null 2>&1 &
   echo "Development server console: type \"help\" for its commands, \"quit\" to stop both."
   "$server"
 fi

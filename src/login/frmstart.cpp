@@ -31,6 +31,9 @@ void frmstart::onLoad() {
   sendSessionReport('1');
   stored::write(stored::Status, 0);
   stored::write(stored::Continue, 0);
+  omxFlexolo1.call("SaveControlPositions");
 }
+
+void frmstart::onResize() { omxFlexolo1.call("Resize"); }
 
 }  // namespace tavimo

@@ -4,6 +4,7 @@
 
 #include "runtime/Controls.h"
 #include "runtime/Form.h"
+#include "runtime/LateBound.h"
 
 namespace tavimo {
 
@@ -19,11 +20,14 @@ class frmstart : public rt::Form {
   rt::Label lblDate{*this, "lblDate"};
   rt::Label lblUsage{*this, "lblUsage"};
   rt::Label lblCharges{*this, "lblCharges"};
+  // Keeps the screen's layout in proportion to the window (Flexolo.dll; optional).
+  rt::LateBoundControl omxFlexolo1{*this, "omxFlexolo1", "Flexolo.omxFlexolo"};
 
  protected:
   // Brings back a session record that a crash left in the backup, and reports the last
   // session to the server once more.
   void onLoad() override;
+  void onResize() override;
 };
 
 }  // namespace tavimo

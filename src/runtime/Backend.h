@@ -3,6 +3,7 @@
 // windows, and a headless one on a virtual clock for tests.
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -11,6 +12,7 @@ namespace tavimo::rt {
 class Form;
 class Control;
 class Timer;
+class LateBoundObject;
 
 using WindowHandle = std::uintptr_t;
 
@@ -42,6 +44,9 @@ class Backend {
   virtual WindowHandle handleOf(const Form& form) const = 0;
   // Loads a picture file for an image control; nothing when it cannot be read.
   virtual std::optional<PictureSize> loadPicture(Control& control, const std::string& path) = 0;
+  // An object of another library for the form, by its programmatic identifier; nothing when
+  // the library is not installed.
+  virtual std::unique_ptr<LateBoundObject> createObject(Form& form, const std::string& progId) = 0;
   // The size a control's text takes in its font, lines included, in twips.
   virtual PictureSize textSize(Control& control, const std::string& text) = 0;
   // The whole screen (all monitors), in twips.

@@ -4,6 +4,7 @@
 
 #include "runtime/App.h"
 #include "runtime/Form.h"
+#include "runtime/LateBound.h"
 #include "runtime/MsgBox.h"
 #include "runtime/PictureFile.h"
 #include "runtime/Timer.h"
@@ -63,6 +64,26 @@ std::optional<PictureSize> HeadlessBackend::loadPicture(Control&, const std::str
   auto pixels = pictureFilePixels(path);
   if (!pixels) return std::nullopt;
   return PictureSize{pixels->first * 15, pixels->second * 15};
+}
+
+namespace {
+class JournaledObject : public LateBoundObject {
+ public:
+  JournaledObject(std::vector<std::string>& journal, std::string progId) : journal_(journal), progId_(std::move(progId)) {}
+  bool call(const std::string& method) override {
+    journal_.push_back("call " + progId_ + "." + method);
+    return true;
+  }
+
+ private:
+  std::vector<std::string>& journal_;
+  std::string progId_;
+};
+}  // namespace
+
+std::unique_ptr<LateBoundObject> HeadlessBackend::createObject(Form&, const std::string& progId) {
+  if (std::find(installedObjects_.begin(), installedObjects_.end(), progId) == installedObjects_.end()) return nullptr;
+  return std::make_unique<JournaledObject>(journal_, progId);
 }
 
 PictureSize HeadlessBackend::textSize(Control&, const std::string& text) {

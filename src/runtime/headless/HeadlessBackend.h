@@ -43,6 +43,9 @@ class HeadlessBackend : public Backend {
   // How long a modal loop may wait on virtual time before the test is told it stalled.
   void setModalLimit(std::uint64_t milliseconds) { modalLimit_ = milliseconds; }
   void setScreenPixels(int width, int height) { screen_ = {width * 15, height * 15}; }
+  // Makes objects of that identifier available, as installing their library does; their
+  // calls go to the journal as "call <identifier>.<method>".
+  void installObject(const std::string& progId) { installedObjects_.push_back(progId); }
 
   // What the program showed, in order: "show frmX", "hide frmX", "activate frmX",
   // "modal frmX", "modal end frmX", "destroy frmX", "msgbox <prompt>", "sleep <ms>".
@@ -66,6 +69,7 @@ class HeadlessBackend : public Backend {
   WindowHandle handleOf(const Form& form) const override;
   std::optional<PictureSize> loadPicture(Control& control, const std::string& path) override;
   PictureSize screenSize() override { return screen_; }
+  std::unique_ptr<LateBoundObject> createObject(Form& form, const std::string& progId) override;
   // Text measured as the default font is: 90 twips a character, 195 a line.
   PictureSize textSize(Control& control, const std::string& text) override;
   std::string programFile() override { return programFile_; }
@@ -94,6 +98,7 @@ class HeadlessBackend : public Backend {
   std::map<const Form*, WindowHandle> handles_;
   WindowHandle nextHandle_ = 0x10010;
   std::map<Timer*, VirtualClock::Id> ticks_;
+  std::vector<std::string> installedObjects_;
 };
 
 }  // namespace tavimo::rt

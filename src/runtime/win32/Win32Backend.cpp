@@ -17,6 +17,7 @@
 #include "runtime/ListControls.h"
 #include "runtime/TextBox.h"
 #include "runtime/Timer.h"
+#include "runtime/win32/FormHost.h"
 
 namespace tavimo::rt {
 
@@ -506,6 +507,10 @@ std::optional<PictureSize> Win32Backend::loadPicture(Control& control, const std
   picture->get_Width(&width);
   picture->get_Height(&height);
   return PictureSize{twips(MulDiv(width, 96, 2540)), twips(MulDiv(height, 96, 2540))};
+}
+
+std::unique_ptr<LateBoundObject> Win32Backend::createObject(Form& form, const std::string& progId) {
+  return createComObject(form, progId);
 }
 
 PictureSize Win32Backend::textSize(Control& control, const std::string& text) {

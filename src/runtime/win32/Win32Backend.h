@@ -29,6 +29,7 @@ class Win32Backend : public Backend {
   std::optional<PictureSize> loadPicture(Control& control, const std::string& path) override;
   PictureSize screenSize() override;
   PictureSize textSize(Control& control, const std::string& text) override;
+  std::unique_ptr<LateBoundObject> createObject(Form& form, const std::string& progId) override;
   std::string programFile() override;
 
   std::uint64_t tickCount() override { return GetTickCount64(); }

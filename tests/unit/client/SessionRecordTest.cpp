@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/StoredState.h"
 #include "core/frmconnection.h"
 #include "login/frmstart.h"
@@ -78,9 +80,13 @@ TEST_F(SessionRecordTest, LoginScreenRestoresTheBackupReportsItAndClearsTheFlags
   put("UserId", "somebody else");
   deleteValue(HKEY_LOCAL_MACHINE, timers, "Continue");
 
+  c.h.backend.installObject("Flexolo.omxFlexolo");
   c.h.app.form<frmstart>();
   c.h.backend.advance(10);
 
+  const auto& journal = c.h.backend.journal();
+  EXPECT_NE(std::find(journal.begin(), journal.end(), "call Flexolo.omxFlexolo.SaveControlPositions"), journal.end())
+      << "the load ends by recording the layout";
   EXPECT_FALSE(c.files.exists(client().backupFile)) << "the backup is used once";
   ASSERT_EQ(reports.received.size(), 1u);
   EXPECT_EQ(reports.received[0].data, "1|TAVIMO-PC07|1||anna|member|||0:0:0|0:0:0|Slot I|10.0.0.7");

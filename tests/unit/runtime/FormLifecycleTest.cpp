@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "runtime/Controls.h"
+#include "runtime/LateBound.h"
 #include "runtime/MsgBox.h"
 #include "runtime/TextBox.h"
 #include "support/HeadlessApp.h"
@@ -186,6 +187,24 @@ TEST_F(FormLifecycle, MessageBoxesAreAnsweredByScriptAndKeepTheirTexts) {
   EXPECT_EQ(h.backend.messageBoxes()[0].title, "TavimoClient");
   EXPECT_EQ(h.backend.messageBoxes()[1].prompt, "Do you want to reconnect");
   EXPECT_EQ(h.backend.messageBoxes()[1].style, 0x24);
+}
+
+struct frmLayout : Form {
+  LateBoundControl omxFlexolo1{*this, "omxFlexolo1", "Flexolo.omxFlexolo"};
+  frmLayout() : Form("frmLayout") {}
+};
+
+TEST_F(FormLifecycle, LateBoundControlWorksOnlyWhenItsLibraryIsThere) {
+  auto& missing = h.app.form<frmLayout>();
+  EXPECT_FALSE(missing.omxFlexolo1.call("Resize")) << "no library: the call is passed over";
+  missing.unload();
+  h.backend.advance(0);
+  h.backend.installObject("Flexolo.omxFlexolo");
+  h.backend.clearJournal();
+  auto& present = h.app.form<frmLayout>();
+  EXPECT_TRUE(present.omxFlexolo1.call("SaveControlPositions"));
+  EXPECT_TRUE(present.omxFlexolo1.call("Resize"));
+  EXPECT_EQ(h.backend.journal(), (std::vector<std::string>{"call Flexolo.omxFlexolo.SaveControlPositions", "call Flexolo.omxFlexolo.Resize"}));
 }
 
 TEST_F(FormLifecycle, EndStopsTheProgramWhereItIsCalled) {

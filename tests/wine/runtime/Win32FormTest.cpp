@@ -4,6 +4,7 @@
 #include "platform/Net.h"
 #include "platform/Platform.h"
 #include "runtime/App.h"
+#include "runtime/LateBound.h"
 #include "runtime/MsgBox.h"
 #include "runtime/win32/Win32Backend.h"
 #include "SmokeForm.h"
@@ -222,6 +223,42 @@ TEST_F(Win32Forms, ModalFormRunsItsOwnLoopAndGivesTheActivationBack) {
   EXPECT_TRUE(pumpUntil([&] { return app.activeForm() == &owner; }));
   EXPECT_TRUE(IsWindowEnabled(hwndOf(owner)));
   owner.unload();
+}
+
+// A borderless form, so its inner size is its outer size, laid out in whole percentages.
+struct frmScaled : Form {
+  CommandButton cmdA{*this, "cmdA"};
+  TextBox txtB{*this, "txtB"};
+  LateBoundControl omxFlexolo1{*this, "omxFlexolo1", "Flexolo.omxFlexolo"};
+  frmScaled() : Form("frmScaled") {
+    setBorderStyle(BorderStyle::None);
+    setStartUpPosition(StartUpPosition::Manual);
+    move(0, 0, 6000, 4500);
+    cmdA.move(600, 450, 1500, 450);
+    txtB.move(1200, 1800, 3000, 450);
+  }
+  void onResize() override { omxFlexolo1.call("Resize"); }
+};
+
+TEST_F(Win32Forms, LayoutControlKeepsTheFormInProportion) {
+  HMODULE library = LoadLibraryA(FLEXOLO_DLL);
+  ASSERT_NE(library, nullptr);
+  auto registerServer = reinterpret_cast<HRESULT(STDAPICALLTYPE*)()>(reinterpret_cast<void*>(GetProcAddress(library, "DllRegisterServer")));
+  ASSERT_EQ(registerServer(), S_OK);
+
+  auto& f = app.form<frmScaled>();
+  f.show();
+  ASSERT_TRUE(f.omxFlexolo1.call("SaveControlPositions"));
+  f.move(0, 0, 12000, 9000);
+  EXPECT_EQ(f.cmdA.left(), 1200);
+  EXPECT_EQ(f.cmdA.top(), 900);
+  EXPECT_EQ(f.cmdA.width(), 3000);
+  EXPECT_EQ(f.txtB.top(), 3600);
+  RECT r;
+  GetWindowRect(controlWindow(f.cmdA), &r);
+  EXPECT_EQ(r.right - r.left, 3000 / 15) << "the real window moved with the control";
+  EXPECT_FALSE(f.omxFlexolo1.call("NoSuchMethod")) << "a wrong name is an error the caller passes over";
+  f.unload();
 }
 
 TEST_F(Win32Forms, MessageBoxReturnsTheButtonPressed) {

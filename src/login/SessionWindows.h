@@ -1,0 +1,35 @@
+#pragma once
+// The windows a successful login opens. Each is built in full with its own part of the
+// client; until then it is a window with its caption, so the login paths can be followed.
+#include <string>
+
+#include "core/ClientContext.h"
+#include "runtime/Form.h"
+
+namespace tavimo {
+
+// The configuration panel of a staff login.
+class frmControl : public rt::Form {
+ public:
+  frmControl() : Form("frmControl") { setCaption("Configuration Panel [" + client().loginId + "]"); }
+};
+
+// The guest timer.
+class frmtimer2 : public rt::Form {
+ public:
+  frmtimer2() : Form("frmtimer2") { setCaption("Timer"); }
+};
+
+// The account window of a member or ticket login.
+class frmmemprof : public rt::Form {
+ public:
+  frmmemprof() : Form("frmmemprof") { setCaption("Member Account Details"); }
+};
+
+// The guest setup: the guest's name and surfing time.
+class frmtimeselect : public rt::Form {
+ public:
+  frmtimeselect() : Form("frmtimeselect") { setCaption("Guest User Settings"); }
+};
+
+}  // namespace tavimo

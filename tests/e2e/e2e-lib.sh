@@ -9,7 +9,11 @@ shots="$TAVIMO_WIN64/screenshots"
 mkdir -p "$shots"
 
 ui() { wine "$TAVIMO_WIN64/tests/e2e/tavimo-ui.exe" "$@"; }
-shot() { import -window root "$shots/$1.png"; }
+# A screenshot of the whole screen; with a window's caption, that window is painted first.
+shot() {
+  [ -n "${2:-}" ] && ui paint "$2"
+  import -window root "$shots/$1.png"
+}
 fail() {
   echo "FAILED: $*" >&2
   shot "failed-$(basename "$0" .sh)" || true

@@ -21,7 +21,7 @@ wait_log "code 1 \[$pc\]" 5
 wait_log "45681 .*<- 127.0.0.1:45680" 5
 wait $found || fail "\"Server Found\" was never shown"
 ui wait-window "Login Mode" 15000
-shot startup-login-mode
+shot startup-login-mode "Login Mode"
 ui wait-gone "Connection Status"
 
 expect_reg 'HKLM\Software\Tavimo\Server' TVServer "REG_SZ:localhost"

@@ -12,6 +12,7 @@
 //   tavimo-ui click CAPTION CONTROL             clicks a button
 //   tavimo-ui wait-message TEXT [MS]            until a message box shows that text
 //   tavimo-ui answer-message TEXT ok|yes|no [MS]
+//   tavimo-ui paint CAPTION                     has the window and its controls painted now
 //   tavimo-ui windows                           lists the visible windows
 //   tavimo-ui reg KEY NAME                      prints a value as "REG_SZ:text" (without the
 //                                               terminator the registry keeps), "REG_DWORD:n"
@@ -164,6 +165,12 @@ int main(int argc, char** argv) {
     return waitFor(timeoutArg(argc, argv, 3), [&] { return findWindow(caption) != nullptr; }) ? 0 : fail("no window " + caption);
   if (command == "wait-gone")
     return waitFor(timeoutArg(argc, argv, 3), [&] { return findWindow(caption) == nullptr; }) ? 0 : fail("still there: " + caption);
+  if (command == "paint") {
+    HWND window = findWindow(caption);
+    if (!window) return fail("no window " + caption);
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    return 0;
+  }
   if (command == "wait-message")
     return waitFor(timeoutArg(argc, argv, 3), [&] { return findMessageBox(caption) != nullptr; }) ? 0 : fail("no message " + caption);
   if (command == "answer-message") {

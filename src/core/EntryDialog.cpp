@@ -21,10 +21,7 @@ EntryDialog::EntryDialog(std::string name, const std::string& caption, const std
   move((screen.width - width()) / 2, screen.height / 2 + 1500, width(), height());
 
   lblHeading.setCaption(caption);
-  rt::Font heading = lblHeading.font();
-  heading.size = 12;
-  heading.bold = true;
-  lblHeading.setFont(heading);
+  lblHeading.setFont({"MS Sans Serif", 12, true});
   lblHeading.setForeColor(rt::rgb(0, 51, 153));
   lblHeading.move(240, 180, 5160, 360);
   lblPrompt.setCaption(prompt);

@@ -23,10 +23,7 @@ frmconnection::frmconnection() : Form("frmconnection") {
   setBorderStyle(rt::BorderStyle::FixedSingle);
   setClientSize(4800, 1980);
   lblTitle.setCaption("Tavimo Client");
-  rt::Font title = lblTitle.font();
-  title.size = 14;
-  title.bold = true;
-  lblTitle.setFont(title);
+  lblTitle.setFont({"MS Sans Serif", 14, true});
   lblTitle.setForeColor(rt::rgb(0, 51, 153));
   lblTitle.move(360, 240, 4080, 420);
   Label1.move(360, 840, 4080, 480);

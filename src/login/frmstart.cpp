@@ -33,13 +33,6 @@ std::string lowerCase(std::string text) {
   return text;
 }
 
-rt::Font fontOf(const char* name, double size, bool bold = false) {
-  rt::Font font;
-  font.name = name;
-  font.size = size;
-  font.bold = bold;
-  return font;
-}
 }  // namespace
 
 frmstart::frmstart() : Form("frmstart") {
@@ -72,8 +65,8 @@ frmstart::frmstart() : Form("frmstart") {
   for (int i = 0; i < 5; ++i) info[i].setCaption(captions[i]);
   Image1.setContainer(&Frame1);
   Frame1.setBorder(false);
-  Label3[0].setFont(fontOf("Impact", 24));
-  Label3[1].setFont(fontOf("Times New Roman", 14, true));
+  Label3[0].setFont({"Impact", 24});
+  Label3[1].setFont({"Times New Roman", 14, true});
   layOut();
 
   for (rt::Timer* t : {&Timer1, &Timer2, &Timer3, &Timer4}) {
@@ -133,7 +126,7 @@ void frmstart::layOut() {
   for (int i = 0; i < 5; ++i) info[i].move(right, 5160 + i * 360, 1800, 285);
   rt::Label* details[] = {&lblUser, &lblDate, &lblUsage, &lblCharges};
   for (int i = 0; i < 4; ++i) details[i]->move(right + 1920, 5520 + i * 360, 4080, 285);
-  info[0].setFont(fontOf("MS Sans Serif", 8.25, true));
+  info[0].setFont({"MS Sans Serif", 8.25, true});
   lblComputer.move(right, screen.height - 840, 6000, 285);
 }
 

@@ -35,10 +35,7 @@ struct frmSmoke : Form {
     setBorderStyle(BorderStyle::FixedSingle);
     setClientSize(7200, 4800);
     lblTitle.setCaption("Tavimo Client - Controls");
-    Font title = lblTitle.font();
-    title.size = 12;
-    title.bold = true;
-    lblTitle.setFont(title);
+    lblTitle.setFont({"MS Sans Serif", 12, true});
     lblTitle.setForeColor(rgb(172, 10, 0));
     lblTitle.move(240, 120, 6600, 360);
 

@@ -96,22 +96,11 @@ class AboutBox {
 };
 
 bool registerClass(WNDPROC windowProc) {
-  static bool registered = false;
-  if (registered) return true;
   WNDCLASSEXA wc{};
-  wc.cbSize = sizeof wc;
   wc.lpfnWndProc = windowProc;
-  wc.hInstance = moduleInstance();
   wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = className;
-  if (!RegisterClassExA(&wc)) return false;
-  registered = true;
-  atUnload([] {
-    UnregisterClassA(className, moduleInstance());
-    registered = false;
-  });
-  return true;
+  return registerModuleClass<className>(wc);
 }
 
 AboutBox::~AboutBox() {

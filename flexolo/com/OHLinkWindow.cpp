@@ -13,21 +13,10 @@ namespace {
 constexpr char className[] = "FlexoloOHLink";
 
 bool registerClass(WNDPROC windowProc) {
-  static bool registered = false;
-  if (registered) return true;
   WNDCLASSEXA wc{};
-  wc.cbSize = sizeof wc;
   wc.style = CS_DBLCLKS;
   wc.lpfnWndProc = windowProc;
-  wc.hInstance = moduleInstance();
-  wc.lpszClassName = className;
-  if (!RegisterClassExA(&wc)) return false;
-  registered = true;
-  atUnload([] {
-    UnregisterClassA(className, moduleInstance());
-    registered = false;
-  });
-  return true;
+  return registerModuleClass<className>(wc);
 }
 
 int16_t shiftState(WPARAM wParam) {

@@ -1,10 +1,30 @@
 #pragma once
-// The window procedure of a window owned by a C++ object: the object is passed as the
-// creation parameter, kept in the window's user data, told its handle, and handed every
-// message until the window is gone.
+// Windows owned by C++ objects: their class, registered once for as long as the library is
+// loaded, and their window procedure: the object is passed as the creation parameter, kept in
+// the window's user data, told its handle, and handed every message until the window is gone.
 #include <windows.h>
 
+#include "com/Module.h"
+
 namespace tavimo::flexolo::com {
+
+// Registers the class named ClassName from the given fields on first use; the library
+// unregisters it when it unloads.
+template <const char* ClassName>
+bool registerModuleClass(WNDCLASSEXA wc) {
+  static bool registered = false;
+  if (registered) return true;
+  wc.cbSize = sizeof wc;
+  wc.hInstance = moduleInstance();
+  wc.lpszClassName = ClassName;
+  if (!RegisterClassExA(&wc)) return false;
+  registered = true;
+  atUnload([] {
+    UnregisterClassA(ClassName, moduleInstance());
+    registered = false;
+  });
+  return true;
+}
 
 template <class Owner>
 LRESULT CALLBACK ownerWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -13,7 +13,7 @@ class Frame;
 
 enum class ControlKind {
   Label, TextBox, CommandButton, CheckBox, OptionButton, ListBox, ComboBox, Frame, Image,
-  Timer, UdpSocket, LateBound
+  UpDown, Timer, UdpSocket, LateBound
 };
 
 struct Font {

@@ -17,6 +17,7 @@
 #include "runtime/ListControls.h"
 #include "runtime/TextBox.h"
 #include "runtime/Timer.h"
+#include "runtime/UpDown.h"
 #include "runtime/win32/FormHost.h"
 
 namespace tavimo::rt {
@@ -231,6 +232,9 @@ void Win32Backend::createWindow(Form& form) {
     if (later.size() == pending.size()) break;  // a container outside this form: leave those out
     pending.swap(later);
   }
+  // An up-down's buddy may have been created after it.
+  for (Control* c : form.controls())
+    if (c->kind() == ControlKind::UpDown) impl_->apply(*c, Prop::Value);
   impl_->reportSize(form, hwnd);
 }
 
@@ -283,6 +287,10 @@ void Win32Backend::Impl::createControl(Control& c, HWND formWindow) {
       style |= WS_CLIPCHILDREN;
       break;
     case ControlKind::Image: windowClass = imageClass; break;
+    case ControlKind::UpDown:
+      windowClass = UPDOWN_CLASSA;
+      style |= UDS_ARROWKEYS | UDS_NOTHOUSANDS | UDS_HOTTRACK;
+      break;
     default: return;
   }
   if (c.visible()) style |= WS_VISIBLE;
@@ -372,6 +380,15 @@ void Win32Backend::Impl::apply(Control& c, Prop what) {
       if (c.kind() == ControlKind::TextBox) SendMessageA(hwnd, EM_SETREADONLY, static_cast<TextBox&>(c).locked(), 0);
       break;
     case Prop::Value:
+      if (c.kind() == ControlKind::UpDown) {
+        // The arrows only ask: UDN_DELTAPOS hands each step to the control, which writes the
+        // buddy itself. The buddy lets the arrow keys in the text box step as well.
+        auto& upDown = static_cast<UpDown&>(c);
+        SendMessageA(hwnd, UDM_SETRANGE32, upDown.min(), upDown.max());
+        SendMessageA(hwnd, UDM_SETPOS32, 0, upDown.value());
+        if (HWND buddy = upDown.buddy() ? windowOf(*upDown.buddy()) : nullptr)
+          SendMessageA(hwnd, UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy), 0);
+      }
       if (c.kind() == ControlKind::CheckBox) SendMessageA(hwnd, BM_SETCHECK, static_cast<CheckBox&>(c).value(), 0);
       if (c.kind() == ControlKind::OptionButton)
         SendMessageA(hwnd, BM_SETCHECK, static_cast<OptionButton&>(c).value() ? BST_CHECKED : BST_UNCHECKED, 0);
@@ -721,6 +738,15 @@ LRESULT CALLBACK Win32Backend::Impl::formProc(HWND hwnd, UINT message, WPARAM wP
       if (Control* c = impl->controlAt(reinterpret_cast<HWND>(lParam)))
         impl->command(*c, HIWORD(wParam), reinterpret_cast<HWND>(lParam));
       return 0;
+    case WM_NOTIFY: {
+      auto* header = reinterpret_cast<NMHDR*>(lParam);
+      Control* c = impl->controlAt(header->hwndFrom);
+      if (c && c->kind() == ControlKind::UpDown && header->code == UDN_DELTAPOS) {
+        static_cast<UpDown*>(c)->spin(reinterpret_cast<NMUPDOWN*>(lParam)->iDelta > 0 ? 1 : -1);
+        return 1;
+      }
+      break;
+    }
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORBTN:
@@ -754,6 +780,7 @@ LRESULT CALLBACK Win32Backend::Impl::frameProc(HWND hwnd, UINT message, WPARAM w
   Impl* impl = self;
   switch (message) {
     case WM_COMMAND:
+    case WM_NOTIFY:
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORBTN:

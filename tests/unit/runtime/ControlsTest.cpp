@@ -3,6 +3,7 @@
 #include "runtime/Controls.h"
 #include "runtime/ListControls.h"
 #include "runtime/TextBox.h"
+#include "runtime/UpDown.h"
 #include "support/HeadlessApp.h"
 
 namespace tavimo::rt {
@@ -203,6 +204,36 @@ TEST_F(Controls, ComboTextFollowsTheSelectedItem) {
   EXPECT_EQ(f.Combo1.listIndex(), 0);
   f.Combo1.setText("Slot III");  // not in the list: the selection stays
   EXPECT_EQ(f.Combo1.text(), "Slot I");
+}
+
+// Each arrow starts from the number the buddy shows, typed or stepped, and stays in range.
+TEST_F(Controls, UpDownStepsTheBuddyWithinItsRange) {
+  struct frmMinutes : Form {
+    TextBox Text1{*this, "Text1"};
+    UpDown UpDown1{*this, "UpDown1"};
+    frmMinutes() : Form("frmMinutes") {
+      UpDown1.setBuddy(Text1);
+      UpDown1.setRange(0, 59);
+      UpDown1.setIncrement(5);
+    }
+  };
+  auto& f = h.app.form<frmMinutes>();
+  f.show();
+  struct Row {
+    const char* shown;
+    int direction;
+    const char* after;
+  };
+  for (Row row : {Row{"0", 1, "5"}, Row{"12", 1, "17"}, Row{" 12 ", -1, "7"}, Row{"3", -1, "0"}, Row{"57", 1, "59"},
+                  Row{"75", 1, "59"}, Row{"", 1, "5"}, Row{"abc", -1, "0"}}) {
+    f.UpDown1.setValue(0);
+    f.Text1.setText(row.shown);
+    f.UpDown1.spin(row.direction);
+    EXPECT_EQ(f.Text1.text(), row.after) << "from \"" << row.shown << "\" " << row.direction;
+  }
+  f.UpDown1.setEnabled(false);
+  f.UpDown1.spin(1);
+  EXPECT_EQ(f.Text1.text(), "0") << "a disabled control does not step";
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "runtime/TextBox.h"
 #include "runtime/Timer.h"
 #include "runtime/UdpSocket.h"
+#include "runtime/UpDown.h"
 
 namespace tavimo::rt {
 
@@ -24,6 +25,8 @@ struct frmSmoke : Form {
   OptionButton optchoice1{*this, "optchoice", 1};
   ListBox lstPrograms{*this, "lstPrograms"};
   ComboBox cboRate{*this, "cboRate"};
+  TextBox txtMinutes{*this, "txtMinutes"};
+  UpDown updMinutes{*this, "updMinutes"};
   Image Image1{*this, "Image1"};
   CommandButton cmdsubt{*this, "cmdsubt"};
   CommandButton cmdcan{*this, "cmdcan"};
@@ -65,6 +68,12 @@ struct frmSmoke : Form {
     cboRate.move(4080, 2040, 2880, 315);
     for (const char* rate : {"Slot I", "Slot II", "Flat"}) cboRate.addItem(rate);
     cboRate.setListIndex(0);
+    txtMinutes.move(4800, 2520, 600, 315);
+    updMinutes.move(5400, 2520, 255, 315);
+    updMinutes.setBuddy(txtMinutes);
+    updMinutes.setRange(0, 59);
+    updMinutes.setIncrement(5);
+    updMinutes.setValue(0);
     Image1.move(4080, 2520, 480, 480);
 
     cmdsubt.setCaption("&Enter");

@@ -170,6 +170,30 @@ TEST_F(Win32Forms, TypingAndClickingRaiseTheFormsEvents) {
   f.unload();
 }
 
+// The arrows step the number in the text box beside them, from what the user typed there.
+TEST_F(Win32Forms, UpDownArrowsStepTheBuddysNumber) {
+  auto& f = app.form<frmSmoke>();
+  f.show();
+  HWND arrows = controlWindow(f.updMinutes);
+  ASSERT_EQ(className(arrows), UPDOWN_CLASSA);
+  RECT r;
+  GetClientRect(arrows, &r);
+  auto press = [&](bool up) {
+    LPARAM at = MAKELPARAM(r.right / 2, up ? r.bottom / 4 : r.bottom * 3 / 4);
+    SendMessageA(arrows, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageA(arrows, WM_LBUTTONUP, 0, at);
+  };
+  press(true);
+  EXPECT_EQ(windowText(controlWindow(f.txtMinutes)), "5");
+  SetWindowTextA(controlWindow(f.txtMinutes), "57");
+  press(true);
+  EXPECT_EQ(f.txtMinutes.text(), "59");
+  press(false);
+  EXPECT_EQ(windowText(controlWindow(f.txtMinutes)), "54");
+  EXPECT_EQ(f.updMinutes.value(), 54);
+  f.unload();
+}
+
 TEST_F(Win32Forms, TheTabKeyFollowsTheFormsTabOrder) {
   auto& f = app.form<frmSmoke>();
   f.show();

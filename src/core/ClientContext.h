@@ -57,6 +57,9 @@ struct ClientContext {
   std::string loginId;    // member id, ticket number, "guest", or the staff name typed
   std::string loginKind;  // "admn", "mgr", "gust", "memb", "tket", or empty
   std::string userLabel;  // the guest's name, "member" or "ticket"
+  // What the guest setup asks of a guest, as the server last set it.
+  bool guestAsksName = false;
+  bool guestAsksDuration = false;
   // Account requests.
   Account memberAccount;
   Account ticketAccount;

@@ -26,10 +26,4 @@ class frmmemprof : public rt::Form {
   frmmemprof() : Form("frmmemprof") { setCaption("Member Account Details"); }
 };
 
-// The guest setup: the guest's name and surfing time.
-class frmtimeselect : public rt::Form {
- public:
-  frmtimeselect() : Form("frmtimeselect") { setCaption("Guest User Settings"); }
-};
-
 }  // namespace tavimo

@@ -6,9 +6,10 @@
 #include "core/ClientContext.h"
 #include "core/CloseCheck.h"
 #include "core/StoredState.h"
-#include "lockdown/frmBlocks.h"
+#include "login/GuestTimerStart.h"
 #include "login/LoginTexts.h"
 #include "login/SessionWindows.h"
+#include "login/frmtimeselect.h"
 #include "net/Ports.h"
 #include "net/frmSocks.h"
 #include "platform/Desktop.h"
@@ -286,19 +287,15 @@ void frmstart::Timer2_Timer() {
   c.loginKind = "gust";
   c.slotExpired = false;
   c.userLabel = "guest";
-  auto flag = [](const stored::Value& value) { return stored::read(value).asLong().value_or(0); };
-  bool asksDuration = flag(stored::SecuredLogin) == 1;
-  bool asksName = flag(stored::lgnName) == 1;
+  auto flag = [](const stored::Value& value) { return stored::read(value).asLong() == 1; };
+  c.guestAsksDuration = flag(stored::SecuredLogin);
+  c.guestAsksName = flag(stored::lgnName);
   stimer1.setEnabled(false);
   leaveTopmost();
-  if (asksDuration || asksName) {
+  if (c.guestAsksDuration || c.guestAsksName)
     rt::app().form<frmtimeselect>().show();
-    return;
-  }
-  hide();
-  setTaskbar(1);
-  if (stored::read(stored::Blocking).asBool().value_or(false)) rt::app().form<frmBlocks>();
-  rt::app().form<frmtimer2>().show();
+  else
+    startGuestTimer();
 }
 
 void frmstart::Timer3_Timer() {

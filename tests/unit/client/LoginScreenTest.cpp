@@ -1,13 +1,14 @@
 #include <gtest/gtest.h>
 
+#include "AtLoginScreen.h"
 #include "core/EntryDialog.h"
 #include "lockdown/frmBlocks.h"
 #include "login/SessionWindows.h"
+#include "login/frmtimeselect.h"
 #include "login/frmstart.h"
 #include "net/frmSocks.h"
 #include "runtime/MsgBox.h"
 #include "session/Tariff.h"
-#include "support/HeadlessClient.h"
 #include "util/mdlRegistry.h"
 
 namespace tavimo {
@@ -16,19 +17,8 @@ namespace {
 using testing::ServerPort;
 
 // The login screen of a started client whose server answers probes with these passwords.
-class LoginScreen : public ::testing::Test {
+class LoginScreen : public testing::AtLoginScreen {
  protected:
-  LoginScreen() {
-    screen.show();
-    c.h.backend.advance(10);
-  }
-  // What the start-up leaves before the login screen loads.
-  bool started() {
-    client().pcName = "TAVIMO-PC07";
-    setServerName("CAFESERVER");
-    c.h.app.form<frmSocks>();
-    return true;
-  }
   // Types the name and password into empty boxes and presses Enter, as at the keyboard.
   void login(const std::string& name, const std::string& password) {
     screen.txtlog.setText("");
@@ -46,13 +36,10 @@ class LoginScreen : public ::testing::Test {
   }
   std::string shown() { return screen.frammessage.visible() ? screen.lblmsg.caption() : ""; }
 
-  testing::HeadlessClient c;
   ServerPort hello{c.h.server, 45671};
   ServerPort member{c.h.server, 45674};
   ServerPort ticket{c.h.server, 45677};
   ServerPort guest{c.h.server, 45673};
-  bool isStarted = started();
-  frmstart& screen = c.h.app.form<frmstart>();
 };
 
 TEST_F(LoginScreen, StaffNamesMatchOnlyInLowerCase) {

@@ -5,6 +5,10 @@
 //   tavimo-ui wait-window CAPTION [MS]          until a visible window has that caption
 //   tavimo-ui wait-gone CAPTION [MS]            until no visible window has it
 //   tavimo-ui text CAPTION CONTROL[:INDEX]      prints the control's text
+//   tavimo-ui shown CAPTION CONTROL             prints "visible" or "hidden" (hidden also when
+//                                               a container around it is)
+//   tavimo-ui rect CAPTION CONTROL              prints its place on the screen in pixels:
+//                                               "left top width height"
 //   tavimo-ui wait-text CAPTION CONTROL TEXT [MS]
 //   tavimo-ui set-text CAPTION CONTROL TEXT     replaces the text, as pasting does
 //   tavimo-ui type CAPTION CONTROL TEXT         types the characters one by one
@@ -188,6 +192,16 @@ int main(int argc, char** argv) {
   if (!target) return fail(std::string("no control ") + argv[3] + " in " + caption);
   if (command == "text") {
     std::printf("%s\n", windowText(target).c_str());
+    return 0;
+  }
+  if (command == "shown") {
+    std::printf("%s\n", IsWindowVisible(target) ? "visible" : "hidden");
+    return 0;
+  }
+  if (command == "rect") {
+    RECT r;
+    GetWindowRect(target, &r);
+    std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
     return 0;
   }
   if (command == "click") {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <commctrl.h>
 
 #include "platform/Net.h"
 #include "platform/Platform.h"
@@ -175,7 +176,7 @@ TEST_F(Win32Forms, UpDownArrowsStepTheBuddysNumber) {
   auto& f = app.form<frmSmoke>();
   f.show();
   HWND arrows = controlWindow(f.updMinutes);
-  ASSERT_EQ(className(arrows), UPDOWN_CLASSA);
+  ASSERT_EQ(className(arrows), std::string(UPDOWN_CLASSA));
   RECT r;
   GetClientRect(arrows, &r);
   auto press = [&](bool up) {

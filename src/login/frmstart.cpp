@@ -179,10 +179,14 @@ void frmstart::showMessage() {
   cmdmessage.setFocus();
 }
 
+// The field a failure named could not take the focus behind the message: it takes it now,
+// so the customer types straight into it again.
 void frmstart::hideMessage() {
   lblmsg.setCaption("");
   frammessage.setVisible(false);
   framlogin.setVisible(true);
+  retryField_->setFocus();
+  retryField_ = &txtlog;
 }
 
 void frmstart::cmdcan_Click() {
@@ -353,6 +357,7 @@ void frmstart::fail(const std::string& message, rt::TextBox& field) {
   lblStatus.setCaption("");
   field.setFocus();
   field.selectAll();
+  retryField_ = &field;
 }
 
 void frmstart::serverTimedOut() {

@@ -82,6 +82,7 @@ class frmstart : public rt::Form {
   void serverTimedOut();
   void leaveTopmost();
   std::int16_t pollCount_ = 0;
+  rt::TextBox* retryField_ = &txtlog;
 };
 
 }  // namespace tavimo

@@ -182,6 +182,49 @@ TEST_F(LoginScreen, NoAnswerAfterTwentyTicksOffersToClose) {
   EXPECT_TRUE(screen.stimer1.enabled());
 }
 
+TEST_F(LoginScreen, ProbeThenAWrongGuestPassword) {
+  login("guest", "gust");
+  EXPECT_EQ(screen.lblStatus.caption(), "Status: Logging in...");
+  c.h.backend.advance(10);
+  EXPECT_EQ(hello.texts(), std::vector<std::string>{"0|TAVIMO-PC07"});
+  answerProbe();
+  EXPECT_EQ(shown(), "Invalid Password");
+  EXPECT_FALSE(screen.framlogin.visible());
+  EXPECT_EQ(screen.lblStatus.caption(), "");
+  EXPECT_TRUE(guest.received.empty());
+  screen.cmdmessage.userClick();
+  EXPECT_TRUE(screen.framlogin.visible());
+  EXPECT_EQ(screen.activeControl(), &screen.txtpas);
+  EXPECT_EQ(screen.txtpas.selLength(), 4) << "the wrong password is selected for retyping";
+}
+
+// An answered probe does not shorten the next one: each login waits its own 21 ticks.
+TEST_F(LoginScreen, EveryProbeWaitsItsFullTime) {
+  login("guest", "gust");
+  answerProbe();
+  screen.hideMessage();
+  c.h.backend.answerMessageBox(rt::mb::No);
+  login("anna", "pw");
+  c.h.backend.advance(20 * 500 + 100);
+  EXPECT_TRUE(c.h.backend.messageBoxes().empty());
+  c.h.backend.advance(500);
+  EXPECT_EQ(c.h.backend.messageBoxes().size(), 2u);
+}
+
+TEST_F(LoginScreen, AWrongClosePasswordLeavesTheScreenLocked) {
+  c.h.backend.answerMessageBox(rt::mb::Yes);
+  c.h.backend.onModal("frmPasswd", [](rt::Form& f) {
+    static_cast<frmPasswd&>(f).txtpas.setText("guess");
+    static_cast<frmPasswd&>(f).cmdsubt.userClick();
+  });
+  login("anna", "pw");
+  c.h.backend.advance(21 * 500);
+  EXPECT_EQ(shown(), "Invalid Password");
+  EXPECT_TRUE(screen.framlogin.visible()) << "the login frame stays usable beside the message";
+  EXPECT_EQ(screen.txtlog.text(), "");
+  EXPECT_TRUE(screen.visible());
+}
+
 TEST_F(LoginScreen, ClosingAfterTheTimeOutNeedsThePassword) {
   c.h.backend.answerMessageBox(rt::mb::Yes);
   c.h.backend.onModal("frmPasswd", [](rt::Form& f) {

@@ -96,7 +96,6 @@ OHLinkControl::OHLinkControl() {
 OHLinkControl::~OHLinkControl() {
   events_->detach();
   propertyNotices_->detach();
-  if (typeInfo_) typeInfo_->Release();
 }
 
 void* OHLinkControl::interfaceFor(REFIID iid) {
@@ -110,21 +109,7 @@ void* OHLinkControl::interfaceFor(REFIID iid) {
 
 // --- IDispatch -----------------------------------------------------------------------------
 
-HRESULT OHLinkControl::GetTypeInfoCount(UINT* count) {
-  if (!count) return E_POINTER;
-  *count = 1;
-  return S_OK;
-}
-
-HRESULT OHLinkControl::GetTypeInfo(UINT index, LCID, ITypeInfo** out) {
-  return provideTypeInfo(ohLinkInterface(), typeInfo_, index, out);
-}
-
-HRESULT OHLinkControl::GetIDsOfNames(REFIID reserved, LPOLESTR* names, UINT count, LCID,
-                                     DISPID* ids) {
-  if (reserved != IID_NULL) return DISP_E_UNKNOWNINTERFACE;
-  return ohLinkInterface().idsOfNames(names, count, ids);
-}
+const DispatchTable& OHLinkControl::dispatchTable() const { return ohLinkInterface(); }
 
 HRESULT OHLinkControl::Invoke(DISPID id, REFIID reserved, LCID, WORD flags, DISPPARAMS* params,
                               VARIANT* result, EXCEPINFO*, UINT* argErr) {

@@ -6,7 +6,7 @@
 #include <oleidl.h>
 #include <wrl/client.h>
 
-#include "com/ComObject.h"
+#include "com/DispatchObject.h"
 #include "com/ConnectionPoint.h"
 #include "com/OHLinkWindow.h"
 #include "com/SystemShell.h"
@@ -14,17 +14,13 @@
 namespace tavimo::flexolo::com {
 
 class OHLinkControl final
-    : public ComObject<IDispatch, IPersistPropertyBag, IConnectionPointContainer, IOleObject>,
+    : public DispatchObject<IPersistPropertyBag, IConnectionPointContainer, IOleObject>,
       private OHLinkEvents {
  public:
   OHLinkControl();
   ~OHLinkControl() override;
 
   // IDispatch
-  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
-  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo** out) override;
-  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID reserved, LPOLESTR* names, UINT count,
-                                          LCID locale, DISPID* ids) override;
   HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID reserved, LCID locale, WORD flags,
                                    DISPPARAMS* params, VARIANT* result, EXCEPINFO* exception,
                                    UINT* argErr) override;
@@ -66,6 +62,7 @@ class OHLinkControl final
 
  private:
   void* interfaceFor(REFIID iid) override;
+  const DispatchTable& dispatchTable() const override;
 
   // What the link raises, passed on to the container's sinks.
   void propertyChanged(const std::string& name) override;
@@ -87,7 +84,6 @@ class OHLinkControl final
   Microsoft::WRL::ComPtr<IFont> ambientFont_;  // keeps the font handle the window uses alive
   Microsoft::WRL::ComPtr<ConnectionPoint> events_;
   Microsoft::WRL::ComPtr<ConnectionPoint> propertyNotices_;
-  ITypeInfo* typeInfo_ = nullptr;
 };
 
 }  // namespace tavimo::flexolo::com

@@ -34,31 +34,13 @@ HRESULT noFormError(EXCEPINFO* exception) {
 
 }  // namespace
 
-OmxFlexoloControl::~OmxFlexoloControl() {
-  if (typeInfo_) typeInfo_->Release();
-}
-
 void* OmxFlexoloControl::interfaceFor(REFIID iid) {
   if (iid == IID_IUnknown || iid == IID_IDispatch) return static_cast<IDispatch*>(this);
   if (iid == IID_IFlexoloSite) return static_cast<IFlexoloSite*>(this);
   return nullptr;
 }
 
-HRESULT OmxFlexoloControl::GetTypeInfoCount(UINT* count) {
-  if (!count) return E_POINTER;
-  *count = 1;
-  return S_OK;
-}
-
-HRESULT OmxFlexoloControl::GetTypeInfo(UINT index, LCID, ITypeInfo** out) {
-  return provideTypeInfo(omxFlexoloInterface(), typeInfo_, index, out);
-}
-
-HRESULT OmxFlexoloControl::GetIDsOfNames(REFIID reserved, LPOLESTR* names, UINT count, LCID,
-                                         DISPID* ids) {
-  if (reserved != IID_NULL) return DISP_E_UNKNOWNINTERFACE;
-  return omxFlexoloInterface().idsOfNames(names, count, ids);
-}
+const DispatchTable& OmxFlexoloControl::dispatchTable() const { return omxFlexoloInterface(); }
 
 HRESULT OmxFlexoloControl::Invoke(DISPID id, REFIID reserved, LCID, WORD flags,
                                   DISPPARAMS* params, VARIANT* result, EXCEPINFO* exception,

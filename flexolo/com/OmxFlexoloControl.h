@@ -4,19 +4,13 @@
 #include <wrl/client.h>
 
 #include "FlexoloHost.h"
-#include "com/ComObject.h"
+#include "com/DispatchObject.h"
 #include "core/OmxFlexolo.h"
 
 namespace tavimo::flexolo::com {
 
-class OmxFlexoloControl final : public ComObject<IDispatch, IFlexoloSite> {
+class OmxFlexoloControl final : public DispatchObject<IFlexoloSite> {
  public:
-  ~OmxFlexoloControl() override;
-
-  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
-  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo** out) override;
-  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID reserved, LPOLESTR* names, UINT count,
-                                          LCID locale, DISPID* ids) override;
   HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID reserved, LCID locale, WORD flags,
                                    DISPPARAMS* params, VARIANT* result, EXCEPINFO* exception,
                                    UINT* argErr) override;
@@ -25,11 +19,11 @@ class OmxFlexoloControl final : public ComObject<IDispatch, IFlexoloSite> {
 
  private:
   void* interfaceFor(REFIID iid) override;
+  const DispatchTable& dispatchTable() const override;
   HRESULT runOnForm(void (OmxFlexolo::*operation)(LayoutForm&), EXCEPINFO* exception);
 
   OmxFlexolo layout_;
   Microsoft::WRL::ComPtr<IFlexoloHost> host_;
-  ITypeInfo* typeInfo_ = nullptr;
 };
 
 }  // namespace tavimo::flexolo::com

@@ -20,10 +20,12 @@ fi
 wine_use_virtual_desktop
 wineserver -p
 wine cmd /c exit </dev/null >/dev/null 2>&1
-# A client installed and pointed at this machine's server, so it comes up at the login screen.
+# A client installed and pointed at this machine's server, so it comes up at the login screen,
+# which shows the sample café's texts and picture.
 wine "$win64/TavimoKeys.exe"
 wine reg add 'HKLM\Software\Tavimo\Server' /v TVServer /d localhost /f >/dev/null 2>&1
 wine reg add 'HKLM\Software\Tavimo\Server' /v TVSSpec /t REG_DWORD /d 1 /f >/dev/null 2>&1
+"$root/tools/devserver/sample/install-login-content.sh" "$win64"
 
 server_pid=""
 stop() {

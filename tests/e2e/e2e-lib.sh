@@ -2,6 +2,7 @@
 # Needs TAVIMO_WIN64 (the Windows build folder), TAVIMO_DEVSERVER (the native server program),
 # a Wine prefix in WINEPREFIX and a display (the Windows test runner gives both).
 set -euo pipefail
+repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 work=$(mktemp -d)
 server_pid=""
 server_log="$work/server.log"
@@ -30,10 +31,74 @@ trap cleanup EXIT
 
 # The registry of a freshly installed client: no server name yet, the default password.
 fresh_client_state() {
+  # A client of the case before may still hold the ports for a moment after it is killed.
   wine taskkill /f /im TavimoClient.exe >/dev/null 2>&1 || true
+  wait_client_gone
   wine reg delete 'HKLM\Software\Tavimo' /f >/dev/null 2>&1 || true
   wine reg delete 'HKCR\.Java' /f >/dev/null 2>&1 || true
   wine "$TAVIMO_WIN64/TavimoKeys.exe"
+}
+
+# A client that knows its server's name already, as after its first start.
+point_client_at_server() {
+  wine reg add 'HKLM\Software\Tavimo\Server' /v TVServer /d localhost /f >/dev/null
+  wine reg add 'HKLM\Software\Tavimo\Server' /v TVSSpec /t REG_DWORD /d 1 /f >/dev/null
+}
+
+# A freshly installed client pointed at this machine's server, with the sample café's login
+# screen texts and picture.
+installed_client() {
+  fresh_client_state
+  point_client_at_server
+  "$repo/tools/devserver/sample/install-login-content.sh" "$TAVIMO_WIN64"
+}
+
+# This computer's name as the client sends it: Wine gives the host name in upper case.
+client_pc_name() { wine hostname | tr -d '\r' | tr '[:lower:]' '[:upper:]'; }
+
+# Starts the client (and the server, unless it runs) and waits until the login screen is up
+# and its activation is done (it empties the fields, then names the computer).
+login_screen_up() {
+  [ -n "$server_pid" ] || start_server
+  start_client
+  ui wait-window "Login Mode" 30000
+  ui wait-text "Login Mode" lblComputer "Computer: $(client_pc_name)" 10000
+}
+
+client_at_login_screen() {
+  installed_client
+  login_screen_up
+}
+
+# Logs in as a person does: Cancel empties both fields, then name, password and Enter.
+log_in() {
+  ui click "Login Mode" cmdcan
+  ui type "Login Mode" txtlog "$1"
+  ui type "Login Mode" txtpas "$2"
+  ui click "Login Mode" cmdsubt
+}
+
+# The login was refused with this text in the message frame, shown in the login frame's place.
+expect_refusal() {
+  ui wait-text "Login Mode" lblmsg "$1" 15000
+  expect_ui visible shown "Login Mode" frammessage
+  expect_ui hidden shown "Login Mode" framlogin
+}
+
+# Ok in the message frame brings the login frame back.
+dismiss_refusal() {
+  ui click "Login Mode" cmdmessage
+  expect_ui visible shown "Login Mode" framlogin
+  expect_ui hidden shown "Login Mode" frammessage
+  expect_ui "" text "Login Mode" lblmsg
+}
+
+# Fails unless the tavimo-ui query (the arguments after the first) prints the expected text.
+expect_ui() {
+  local expected="$1" actual
+  shift
+  actual=$(ui "$@" | tr -d '\r') || fail "tavimo-ui $* failed"
+  [ "$actual" = "$expected" ] || fail "$* gave \"$actual\", expected \"$expected\""
 }
 
 # A registry value with its type: "REG_SZ:text", "REG_DWORD:1" or "missing".
@@ -47,6 +112,12 @@ start_server() {
   "$TAVIMO_DEVSERVER" --quiet --once-log "$server_log" --date 12/09/2026 --time "10:31:05 AM" >"$work/server.out" 2>&1 &
   server_pid=$!
   wait_log "" 10
+}
+
+stop_server() {
+  kill "$server_pid"
+  wait "$server_pid" || true
+  server_pid=""
 }
 
 # Waits until the server's log has a line matching the pattern.

@@ -4,8 +4,7 @@
 # makes the next start ask for the server's name again.
 source "$(dirname "$0")/e2e-lib.sh"
 fresh_client_state
-wine reg add 'HKLM\Software\Tavimo\Server' /v TVServer /d localhost /f >/dev/null
-wine reg add 'HKLM\Software\Tavimo\Server' /v TVSSpec /t REG_DWORD /d 1 /f >/dev/null
+point_client_at_server
 start_client
 
 ui wait-window "Connection Status" 30000

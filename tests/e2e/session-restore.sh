@@ -4,8 +4,7 @@
 # reports the restored session to the server.
 source "$(dirname "$0")/e2e-lib.sh"
 fresh_client_state
-wine reg add 'HKLM\Software\Tavimo\Server' /v TVServer /d localhost /f >/dev/null
-wine reg add 'HKLM\Software\Tavimo\Server' /v TVSSpec /t REG_DWORD /d 1 /f >/dev/null
+point_client_at_server
 # What the key held at the last save, and what it holds after it.
 backup="$WINEPREFIX/drive_c/windows/system32/ScTest.reg"
 printf 'REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Tavimo\\Timers]\r\n"UserId"="anna"\r\n"Elapsed"="0:12:7"\r\n"Date"="12/09/2026"\r\n"Status"=dword:00000001\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Tavimo\\Timers\\Programs]\r\n\r\n' >"$backup"

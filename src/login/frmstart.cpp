@@ -124,9 +124,11 @@ void frmstart::layOut() {
   lblmsg.move(360, 600, 5280, 900);
   cmdmessage.move(2100, 1800, 1800, 450);
   for (int i = 0; i < 3; ++i) optchoice[i].move(right + i * 2000, 4500, 1900, 300);
-  for (int i = 0; i < 5; ++i) info[i].move(right, 5160 + i * 360, 1800, 285);
+  // The details line up with the text boxes of the login frame above them.
+  info[0].move(right, 5160, 6000, 285);
+  for (int i = 1; i < 5; ++i) info[i].move(right, 5160 + i * 360, 1560, 285);
   rt::Label* details[] = {&lblUser, &lblDate, &lblUsage, &lblCharges};
-  for (int i = 0; i < 4; ++i) details[i]->move(right + 1920, 5520 + i * 360, 4080, 285);
+  for (int i = 0; i < 4; ++i) details[i]->move(right + 1680, 5520 + i * 360, 4320, 285);
   info[0].setFont({"MS Sans Serif", 8.25, true});
   lblComputer.move(right, screen.height - 840, 6000, 285);
 }

@@ -16,6 +16,10 @@
 //   tavimo-ui click CAPTION CONTROL             clicks a button
 //   tavimo-ui wait-message TEXT [MS]            until a message box shows that text
 //   tavimo-ui answer-message TEXT ok|yes|no [MS]
+//   tavimo-ui wait-front CAPTION|TEXT [MS]       until the window with that caption (or else the
+//                                               message box with that text) stays uncovered by
+//                                               other windows for half a second, as a person
+//                                               must see it to answer it
 //   tavimo-ui paint CAPTION                     has the window and its controls painted now
 //   tavimo-ui windows                           lists the visible windows
 //   tavimo-ui reg KEY NAME                      prints a value as "REG_SZ:text" (without the
@@ -108,6 +112,19 @@ HWND findMessageBox(const std::string& text) {
   return nullptr;
 }
 
+// A visible top-level window above the target in the z-order that overlaps it, if any
+// (EnumWindows lists them from the top down).
+HWND coveringWindow(HWND target) {
+  RECT mine;
+  GetWindowRect(target, &mine);
+  for (HWND hwnd : topWindows()) {
+    if (hwnd == target) return nullptr;
+    RECT theirs, overlap;
+    if (GetWindowRect(hwnd, &theirs) && IntersectRect(&overlap, &mine, &theirs)) return hwnd;
+  }
+  return nullptr;
+}
+
 int fail(const std::string& what) {
   std::fprintf(stderr, "tavimo-ui: %s\n", what.c_str());
   return 1;
@@ -177,6 +194,26 @@ int main(int argc, char** argv) {
   }
   if (command == "wait-message")
     return waitFor(timeoutArg(argc, argv, 3), [&] { return findMessageBox(caption) != nullptr; }) ? 0 : fail("no message " + caption);
+  if (command == "wait-front") {
+    // A window that re-asserts its place on a timer may cover the target again a moment after
+    // the target came up: only a target that stays uncovered counts.
+    constexpr DWORD steady = 500;
+    DWORD uncoveredSince = 0;
+    HWND cover = nullptr;
+    bool found = waitFor(timeoutArg(argc, argv, 3), [&] {
+      HWND target = findWindow(caption);
+      if (!target) target = findMessageBox(caption);
+      cover = target ? coveringWindow(target) : nullptr;
+      if (!target || cover) {
+        uncoveredSince = 0;
+        return false;
+      }
+      if (!uncoveredSince) uncoveredSince = GetTickCount() | 1;
+      return GetTickCount() - uncoveredSince >= steady;
+    });
+    if (found) return 0;
+    return fail(cover ? caption + " is covered by \"" + windowText(cover) + "\"" : "no window or message " + caption);
+  }
   if (command == "answer-message") {
     if (argc < 4) return 2;
     std::string button = argv[3];

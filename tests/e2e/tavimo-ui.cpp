@@ -13,7 +13,8 @@
 //   tavimo-ui set-text CAPTION CONTROL TEXT     replaces the text, as pasting does
 //   tavimo-ui type CAPTION CONTROL TEXT         types the characters one by one
 //   tavimo-ui key CAPTION CONTROL return|tab    presses a key in the control
-//   tavimo-ui click CAPTION CONTROL             clicks a button
+//   tavimo-ui click CAPTION CONTROL             clicks a button; returns when the click is
+//                                               handled or has opened a modal window
 //   tavimo-ui wait-message TEXT [MS]            until a message box shows that text
 //   tavimo-ui answer-message TEXT ok|yes|no [MS]
 //   tavimo-ui wait-front CAPTION|TEXT [MS]       until the window with that caption (or else the
@@ -123,6 +124,21 @@ HWND coveringWindow(HWND target) {
     if (GetWindowRect(hwnd, &theirs) && IntersectRect(&overlap, &mine, &theirs)) return hwnd;
   }
   return nullptr;
+}
+
+// Clicks and waits until the program has handled the click. A handler that opens a modal window
+// (a message box, a dialog) returns only when that is answered, which the test does next: the
+// wait ends as soon as the button's form is disabled by it.
+bool clickButton(HWND button) {
+  HWND form = GetAncestor(button, GA_ROOT);
+  bool handled = false;
+  auto done = [](HWND, UINT, ULONG_PTR data, LRESULT) { *reinterpret_cast<bool*>(data) = true; };
+  if (!SendMessageCallbackA(button, BM_CLICK, 0, 0, done, reinterpret_cast<ULONG_PTR>(&handled))) return false;
+  return waitFor(30000, [&] {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    return handled || !IsWindowEnabled(form);
+  });
 }
 
 int fail(const std::string& what) {
@@ -241,10 +257,7 @@ int main(int argc, char** argv) {
     std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
     return 0;
   }
-  if (command == "click") {
-    SendMessageA(target, BM_CLICK, 0, 0);
-    return 0;
-  }
+  if (command == "click") return clickButton(target) ? 0 : fail(std::string("click on ") + argv[3] + " not handled");
   if (argc < 5) return 2;
   std::string text = argv[4];
   if (command == "wait-text")

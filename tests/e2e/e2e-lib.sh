@@ -111,7 +111,8 @@ expect_reg() {
 start_server() {
   "$TAVIMO_DEVSERVER" --quiet --once-log "$server_log" --date 12/09/2026 --time "10:31:05 AM" >"$work/server.out" 2>&1 &
   server_pid=$!
-  wait_log "" 10
+  # A server of someone else on these ports would make it end at once instead.
+  wait_log "tavimo-devserver ready on" 10
 }
 
 stop_server() {

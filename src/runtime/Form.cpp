@@ -58,7 +58,9 @@ void Form::updateClientSize() {
   scaleHeight_ = std::max(0, height_ - m.caption - 2 * m.side);
 }
 
-void Form::sizeChanged(int width, int height, int clientWidth, int clientHeight) {
+void Form::boundsChanged(int left, int top, int width, int height, int clientWidth, int clientHeight) {
+  left_ = left;
+  top_ = top;
   bool resized = width != width_ || height != height_ || clientWidth != scaleWidth_ || clientHeight != scaleHeight_;
   width_ = width;
   height_ = height;

@@ -74,8 +74,9 @@ class Form {
   void raiseActivate() { onActivate(); }
   void raiseDeactivate() { onDeactivate(); }
   void raiseResize() { onResize(); }
-  // The back end reports the real window's size (twips) after the user or the system changed it.
-  void sizeChanged(int width, int height, int clientWidth, int clientHeight);
+  // The back end reports the real window's place and size (twips) after the user or the system
+  // changed them, as when the window was centred on the screen.
+  void boundsChanged(int left, int top, int width, int height, int clientWidth, int clientHeight);
   void focusChanged(Control* to);
   // The user closes the window from its control menu.
   void userClose();

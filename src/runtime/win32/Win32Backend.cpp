@@ -144,7 +144,7 @@ struct Win32Backend::Impl {
   void paintFrame(HWND hwnd);
   bool filter(MSG& message);
   void pump(const MSG& message);
-  void reportSize(Form& form, HWND hwnd);
+  void reportBounds(Form& form, HWND hwnd);
 
   static LRESULT CALLBACK formProc(HWND, UINT, WPARAM, LPARAM);
   static LRESULT CALLBACK frameProc(HWND, UINT, WPARAM, LPARAM);
@@ -235,14 +235,17 @@ void Win32Backend::createWindow(Form& form) {
   // An up-down's buddy may have been created after it.
   for (Control* c : form.controls())
     if (c->kind() == ControlKind::UpDown) impl_->apply(*c, Prop::Value);
-  impl_->reportSize(form, hwnd);
+  impl_->reportBounds(form, hwnd);
 }
 
-void Win32Backend::Impl::reportSize(Form& form, HWND hwnd) {
+void Win32Backend::Impl::reportBounds(Form& form, HWND hwnd) {
   RECT outer, client;
   GetWindowRect(hwnd, &outer);
+  if (GetWindowLongA(hwnd, GWL_STYLE) & WS_CHILD)  // a child form's place is in its parent
+    MapWindowPoints(HWND_DESKTOP, GetParent(hwnd), reinterpret_cast<POINT*>(&outer), 2);
   GetClientRect(hwnd, &client);
-  form.sizeChanged(twips(outer.right - outer.left), twips(outer.bottom - outer.top), twips(client.right), twips(client.bottom));
+  form.boundsChanged(twips(outer.left), twips(outer.top), twips(outer.right - outer.left), twips(outer.bottom - outer.top),
+                     twips(client.right), twips(client.bottom));
 }
 
 void Win32Backend::Impl::createControl(Control& c, HWND formWindow) {
@@ -763,7 +766,8 @@ LRESULT CALLBACK Win32Backend::Impl::formProc(HWND hwnd, UINT message, WPARAM wP
         }
       break;
     case WM_CLOSE: form->userClose(); return 0;
-    case WM_SIZE: impl->reportSize(*form, hwnd); return 0;
+    case WM_MOVE:
+    case WM_SIZE: impl->reportBounds(*form, hwnd); return 0;
     case WM_ERASEBKGND: {
       RECT r;
       GetClientRect(hwnd, &r);

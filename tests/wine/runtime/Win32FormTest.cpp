@@ -195,6 +195,23 @@ TEST_F(Win32Forms, UpDownArrowsStepTheBuddysNumber) {
   f.unload();
 }
 
+// A centred window keeps its place when the program later changes only its size.
+TEST_F(Win32Forms, ACentredFormKnowsWhereItIs) {
+  auto& f = app.form<frmSmoke>();
+  f.show();
+  RECT r;
+  GetWindowRect(hwndOf(f), &r);
+  EXPECT_EQ(r.left, (GetSystemMetrics(SM_CXSCREEN) - (r.right - r.left)) / 2);
+  EXPECT_EQ(f.left(), r.left * 15);
+  EXPECT_EQ(f.top(), r.top * 15);
+  f.move(f.left(), f.top(), f.width(), f.height() - 600);
+  RECT after;
+  GetWindowRect(hwndOf(f), &after);
+  EXPECT_EQ(after.left, r.left);
+  EXPECT_EQ(after.top, r.top);
+  f.unload();
+}
+
 TEST_F(Win32Forms, TheTabKeyFollowsTheFormsTabOrder) {
   auto& f = app.form<frmSmoke>();
   f.show();

@@ -366,6 +366,10 @@ void frmstart::serverTimedOut() {
   pollCount_ = 0;
   Timer1.setEnabled(false);
   lblStatus.setVisible(false);
+  // The screen steps out of the topmost layer while it asks, or it would cover its own
+  // questions and the password window and the computer would seem to hang.
+  stimer1.setEnabled(false);
+  leaveTopmost();
   rt::msgBox("Cannot Login!, Tavimo Server is not reachable", rt::mb::OkOnly | rt::mb::Information);
   if (rt::msgBox("Do you want to close Tavimo Client now", rt::mb::YesNo | rt::mb::Question) != rt::mb::Yes) {
     stimer1.setEnabled(true);
@@ -379,6 +383,7 @@ void frmstart::serverTimedOut() {
     UnloadAll();
     rt::app().end();
   }
+  stimer1.setEnabled(true);
   showMessage();
   lblmsg.setCaption("Invalid Password");
   framlogin.setVisible(true);

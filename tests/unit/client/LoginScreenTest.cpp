@@ -178,6 +178,10 @@ TEST_F(LoginScreen, NoAnswerAfterTwentyTicksOffersToClose) {
   ASSERT_EQ(c.h.backend.messageBoxes().size(), 2u);
   EXPECT_EQ(c.h.backend.messageBoxes()[0].prompt, "Cannot Login!, Tavimo Server is not reachable");
   EXPECT_EQ(c.h.backend.messageBoxes()[1].prompt, "Do you want to close Tavimo Client now");
+  const std::string handle = std::to_string(screen.hWnd());
+  auto& calls = c.desktop.calls;
+  auto left = std::find(calls.begin(), calls.end(), "SetWindowPos " + handle + " HWND_NOTOPMOST");
+  EXPECT_NE(left, calls.end()) << "the questions are not covered by the screen";
   EXPECT_EQ(screen.txtlog.text(), "");
   EXPECT_TRUE(screen.stimer1.enabled());
 }
@@ -223,6 +227,7 @@ TEST_F(LoginScreen, AWrongClosePasswordLeavesTheScreenLocked) {
   EXPECT_TRUE(screen.framlogin.visible()) << "the login frame stays usable beside the message";
   EXPECT_EQ(screen.txtlog.text(), "");
   EXPECT_TRUE(screen.visible());
+  EXPECT_TRUE(screen.stimer1.enabled()) << "the screen goes back on top";
 }
 
 TEST_F(LoginScreen, ClosingAfterTheTimeOutNeedsThePassword) {

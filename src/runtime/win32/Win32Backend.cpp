@@ -620,9 +620,25 @@ void Win32Backend::doEvents() {
 }
 
 int Win32Backend::messageBox(const std::string& prompt, int style, const std::string& title) {
-  // Task-modal without an owner: every window of the client waits, as for any of its dialogs,
-  // and the box stays above the client's topmost windows.
-  return MessageBoxA(nullptr, prompt.c_str(), title.c_str(), static_cast<UINT>(style) | MB_TASKMODAL | MB_TOPMOST | MB_SETFOREGROUND);
+  // Owned by the active window, the box stays above it even when that window is topmost (a
+  // box without an owner may open under it, where nobody can answer it). Every other window
+  // of the client waits as well, as for any of its dialogs.
+  HWND owner = GetActiveWindow();
+  std::vector<HWND> waiting;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND hwnd, LPARAM data) -> BOOL {
+        auto* windows = reinterpret_cast<std::vector<HWND>*>(data);
+        if (IsWindowEnabled(hwnd)) windows->push_back(hwnd);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&waiting));
+  waiting.erase(std::remove(waiting.begin(), waiting.end(), owner), waiting.end());
+  for (HWND hwnd : waiting) EnableWindow(hwnd, FALSE);
+  UINT modality = owner ? MB_APPLMODAL : MB_TASKMODAL;
+  int answer = MessageBoxA(owner, prompt.c_str(), title.c_str(), static_cast<UINT>(style) | modality | MB_TOPMOST | MB_SETFOREGROUND);
+  for (HWND hwnd : waiting) EnableWindow(hwnd, TRUE);
+  return answer;
 }
 
 void Win32Backend::endProgram() { ExitProcess(0); }

@@ -66,6 +66,8 @@ frmstart::frmstart() : Form("frmstart") {
   for (int i = 0; i < 5; ++i) info[i].setCaption(captions[i]);
   Image1.setContainer(&Frame1);
   Frame1.setBorder(false);
+  // The café's own texts: an "&" in them is meant as itself.
+  for (rt::Label& text : Label3) text.setUseMnemonic(false);
   Label3[0].setFont({"Impact", 24});
   Label3[1].setFont({"Times New Roman", 14, true});
   layOut();

@@ -22,6 +22,12 @@ void Label::fitCaption() {
   move(left(), top(), size.width, size.height);
 }
 
+void Label::setUseMnemonic(bool useMnemonic) {
+  useMnemonic_ = useMnemonic;
+  fitCaption();
+  changed(Prop::Caption);
+}
+
 void Label::setAlignment(Alignment alignment) {
   alignment_ = alignment;
   changed(Prop::Caption);

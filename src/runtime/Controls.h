@@ -22,6 +22,10 @@ class Label : public Control {
   // An auto-sized label grows and shrinks with its caption.
   bool autoSize() const { return autoSize_; }
   void setAutoSize(bool autoSize);
+  // Whether "&" marks the next letter as the access key (the default) or shows as itself, as
+  // in texts that people other than the program's authors write.
+  bool useMnemonic() const { return useMnemonic_; }
+  void setUseMnemonic(bool useMnemonic);
 
  private:
   void fitCaption();
@@ -29,6 +33,7 @@ class Label : public Control {
   Alignment alignment_ = Alignment::Left;
   bool transparent_ = false;
   bool autoSize_ = false;
+  bool useMnemonic_ = true;
 };
 
 // Controls the user can click. click() raises Click as the program pressing the control;

@@ -339,8 +339,9 @@ void Win32Backend::Impl::apply(Control& c, Prop what) {
       switch (c.kind()) {
         case ControlKind::Label: {
           auto& label = static_cast<Label&>(c);
-          LONG style = GetWindowLongA(hwnd, GWL_STYLE) & ~(SS_LEFT | SS_CENTER | SS_RIGHT);
+          LONG style = GetWindowLongA(hwnd, GWL_STYLE) & ~(SS_LEFT | SS_CENTER | SS_RIGHT | SS_NOPREFIX);
           style |= label.alignment() == Alignment::Center ? SS_CENTER : label.alignment() == Alignment::Right ? SS_RIGHT : SS_LEFT;
+          if (!label.useMnemonic()) style |= SS_NOPREFIX;
           SetWindowLongA(hwnd, GWL_STYLE, style);
           setText(hwnd, label.caption());
           // A transparent label leaves its old text behind unless the parent repaints; and a
@@ -537,7 +538,8 @@ PictureSize Win32Backend::textSize(Control& control, const std::string& text) {
   HDC dc = GetDC(nullptr);
   HGDIOBJ old = SelectObject(dc, impl_->fontFor(control.font()));
   RECT r{0, 0, 0, 0};
-  DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_LEFT);
+  bool literal = control.kind() == ControlKind::Label && !static_cast<Label&>(control).useMnemonic();
+  DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_LEFT | (literal ? DT_NOPREFIX : 0));
   SelectObject(dc, old);
   ReleaseDC(nullptr, dc);
   return {twips(r.right), twips(r.bottom)};

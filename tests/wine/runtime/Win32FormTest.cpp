@@ -145,6 +145,20 @@ TEST_F(Win32Forms, ModelChangesReachTheWindows) {
   f.unload();
 }
 
+// A text that staff wrote shows its "&" as itself, and an auto-sized label makes room for it.
+TEST_F(Win32Forms, LiteralLabelsShowTheirAmpersands) {
+  auto& f = app.form<frmSmoke>();
+  f.show();
+  f.lblTitle.setAutoSize(true);
+  f.lblTitle.setCaption("Tea && Coffee");
+  const int withAccessKey = f.lblTitle.width();
+  EXPECT_FALSE(GetWindowLongA(controlWindow(f.lblTitle), GWL_STYLE) & SS_NOPREFIX);
+  f.lblTitle.setUseMnemonic(false);
+  EXPECT_TRUE(GetWindowLongA(controlWindow(f.lblTitle), GWL_STYLE) & SS_NOPREFIX);
+  EXPECT_GT(f.lblTitle.width(), withAccessKey) << "both ampersands take room now";
+  f.unload();
+}
+
 TEST_F(Win32Forms, TypingAndClickingRaiseTheFormsEvents) {
   auto& f = app.form<frmSmoke>();
   f.show();

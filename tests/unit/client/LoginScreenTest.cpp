@@ -34,6 +34,16 @@ class LoginScreen : public testing::AtLoginScreen {
     hello.reply("2|admin|mgr|guest|Rs|12/09/2026|10:31:05 AM");
     c.h.backend.advance(600);
   }
+  // A login the server never answers; the customer chooses to close the client and types
+  // this local administrator password.
+  void timeOutAndCloseWith(const std::string& password) {
+    c.h.backend.answerMessageBox(rt::mb::Yes);
+    c.h.backend.onModal("frmPasswd", [password](rt::Form& f) {
+      static_cast<frmPasswd&>(f).txtpas.setText(password);
+      static_cast<frmPasswd&>(f).cmdsubt.userClick();
+    });
+    login("anna", "pw");
+  }
   std::string shown() { return screen.frammessage.visible() ? screen.lblmsg.caption() : ""; }
 
   ServerPort hello{c.h.server, 45671};
@@ -216,12 +226,7 @@ TEST_F(LoginScreen, EveryProbeWaitsItsFullTime) {
 }
 
 TEST_F(LoginScreen, AWrongClosePasswordLeavesTheScreenLocked) {
-  c.h.backend.answerMessageBox(rt::mb::Yes);
-  c.h.backend.onModal("frmPasswd", [](rt::Form& f) {
-    static_cast<frmPasswd&>(f).txtpas.setText("guess");
-    static_cast<frmPasswd&>(f).cmdsubt.userClick();
-  });
-  login("anna", "pw");
+  timeOutAndCloseWith("guess");
   c.h.backend.advance(21 * 500);
   EXPECT_EQ(shown(), "Invalid Password");
   EXPECT_TRUE(screen.framlogin.visible()) << "the login frame stays usable beside the message";
@@ -231,12 +236,7 @@ TEST_F(LoginScreen, AWrongClosePasswordLeavesTheScreenLocked) {
 }
 
 TEST_F(LoginScreen, ClosingAfterTheTimeOutNeedsThePassword) {
-  c.h.backend.answerMessageBox(rt::mb::Yes);
-  c.h.backend.onModal("frmPasswd", [](rt::Form& f) {
-    static_cast<frmPasswd&>(f).txtpas.setText("qorvu");
-    static_cast<frmPasswd&>(f).cmdsubt.userClick();
-  });
-  login("anna", "pw");
+  timeOutAndCloseWith("qorvu");
   EXPECT_THROW(c.h.backend.advance(21 * 500), rt::ProgramEnded);
   EXPECT_TRUE(c.h.app.forms().empty());
 }

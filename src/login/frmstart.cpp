@@ -57,6 +57,10 @@ frmstart::frmstart() : Form("frmstart") {
   lblmsg.setCaption("Sorry:");
   cmdmessage.setCaption("&Ok");
   lblmsg.setContainer(&frammessage);
+  // What went wrong must be read at a glance from the chair.
+  lblmsg.setFont({"MS Sans Serif", 12, true});
+  lblmsg.setForeColor(rt::rgb(172, 10, 0));
+  lblmsg.setAlignment(rt::Alignment::Center);
   cmdmessage.setContainer(&frammessage);
   frammessage.setVisible(false);
   const char* choices[] = {"User", "Manager", "Administrator"};

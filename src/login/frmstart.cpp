@@ -174,11 +174,28 @@ void frmstart::onActivate() {
     c.slotExpired = false;
   }
   stimer1.setEnabled(true);
-  std::string picture = stored::readText(stored::LoginScr);
-  if (!picture.empty() && Image1.loadPicture(picture))
-    Image1.move((Frame1.width() - Image1.width()) / 2, (Frame1.height() - Image1.height()) / 2, Image1.width(), Image1.height());
+  showPicture();
   lblStatus.setCaption("");
   txtlog.setFocus();
+}
+
+// The café's picture, centred in its place; one larger than the place (a small screen) is
+// shown smaller, whole and in proportion, rather than cut off.
+void frmstart::showPicture() {
+  Image1.setStretch(false);
+  const std::string picture = stored::readText(stored::LoginScr);
+  if (picture.empty()) {
+    Image1.clearPicture();
+    return;
+  }
+  if (!Image1.loadPicture(picture)) return;
+  const double scale = std::clamp(std::min(static_cast<double>(Frame1.width()) / Image1.width(),
+                                           static_cast<double>(Frame1.height()) / Image1.height()),
+                                  0.0, 1.0);
+  const int width = static_cast<int>(Image1.width() * scale);
+  const int height = static_cast<int>(Image1.height() * scale);
+  Image1.setStretch(scale < 1.0);
+  Image1.move((Frame1.width() - width) / 2, (Frame1.height() - height) / 2, width, height);
 }
 
 void frmstart::showMessage() {

@@ -68,6 +68,7 @@ class frmstart : public rt::Form {
 
  private:
   void layOut();
+  void showPicture();
   void cmdcan_Click();
   void Timer1_Timer();
   void Timer2_Timer();

@@ -712,6 +712,9 @@ void Win32Backend::Impl::paintImage(HWND hwnd) {
     bool stretch = static_cast<Image*>(c)->stretch();
     int cx = stretch ? r.right : MulDiv(width, 96, 2540);
     int cy = stretch ? r.bottom : MulDiv(height, 96, 2540);
+    // A picture shown smaller keeps its detail only when its pixels are averaged.
+    SetStretchBltMode(dc, HALFTONE);
+    SetBrushOrgEx(dc, 0, 0, nullptr);
     picture->Render(dc, 0, 0, cx, cy, 0, height, width, -height, &r);
   }
   EndPaint(hwnd, &ps);

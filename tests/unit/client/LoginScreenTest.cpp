@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
 #include "AtLoginScreen.h"
 #include "core/EntryDialog.h"
+#include "core/StoredState.h"
 #include "lockdown/frmBlocks.h"
 #include "login/SessionWindows.h"
 #include "login/frmtimeselect.h"
@@ -255,6 +259,39 @@ TEST_F(LoginScreen, KeysAndButtons) {
   EXPECT_EQ(screen.txtlog.text(), "");
   EXPECT_EQ(screen.activeControl(), &screen.txtlog);
   EXPECT_TRUE(hello.received.empty()) << "nothing was sent without a password";
+}
+
+// The picture's place is 7560 x 7320 twips on a 1024 x 768 screen.
+TEST_F(LoginScreen, PictureIsCentredAndShrunkOnlyWhenItDoesNotFit) {
+  struct Row {
+    int pixelsWide, pixelsHigh;
+    int left, top, width, height;
+    bool stretched;
+  };
+  const auto file = std::filesystem::temp_directory_path() / "tavimo-login-picture.png";
+  for (Row row : {Row{100, 50, 3030, 3285, 1500, 750, false}, Row{1600, 1200, 0, 825, 7560, 5670, true}}) {
+    SCOPED_TRACE(std::to_string(row.pixelsWide) + "x" + std::to_string(row.pixelsHigh));
+    unsigned char png[24] = {0x89, 'P', 'N', 'G', 13, 10, 26, 10, 0, 0, 0, 13, 'I', 'H', 'D', 'R'};
+    for (int i = 0; i < 4; ++i) {
+      png[16 + i] = static_cast<unsigned char>(row.pixelsWide >> (24 - 8 * i));
+      png[20 + i] = static_cast<unsigned char>(row.pixelsHigh >> (24 - 8 * i));
+    }
+    std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(png), sizeof png);
+    stored::write(stored::LoginScr, file.string());
+    screen.hide();
+    screen.show();
+    EXPECT_EQ(screen.Image1.picture(), file.string());
+    EXPECT_EQ(screen.Image1.stretch(), row.stretched);
+    EXPECT_EQ(screen.Image1.left(), row.left);
+    EXPECT_EQ(screen.Image1.top(), row.top);
+    EXPECT_EQ(screen.Image1.width(), row.width);
+    EXPECT_EQ(screen.Image1.height(), row.height);
+  }
+  stored::write(stored::LoginScr, "");
+  screen.hide();
+  screen.show();
+  EXPECT_EQ(screen.Image1.picture(), "") << "staff took the picture away";
+  std::filesystem::remove(file);
 }
 
 TEST_F(LoginScreen, AnExpiredSlotIsToldWhenTheScreenComesBack) {

@@ -70,6 +70,8 @@ struct ClientContext {
   SessionRecord sessionRecord;
   std::string pendingMessage;
   bool slotExpired = false;
+  bool accountUsedUp = false;  // the member or ticket session ended because its time ran out
+  std::int16_t trayOwner = 0;  // whose window the tray notice hides: 1 guest, 2 member, 3 ticket
   std::string backupFile;
 };
 

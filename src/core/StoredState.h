@@ -70,6 +70,14 @@ Value panelFlag(int number);
 // Outside the client's own keys.
 inline constexpr Value serverProgramPath{{reg::LocalMachine, "Software\\Microsoft"}, "Server", reg::Sz};
 inline constexpr Key runKey{reg::LocalMachine, "Software\\Microsoft\\Windows\\CurrentVersion\\Run"};
+// The browser's display settings that text-only browsing switches ("yes" or "no").
+inline constexpr Key browserMainKey{reg::CurrentUser, "Software\\Microsoft\\Internet Explorer\\Main"};
+inline constexpr Value browserDisplaySettings[] = {
+    {browserMainKey, "Play_Animations", reg::Sz},
+    {browserMainKey, "Play_Background_Sounds", reg::Sz},
+    {browserMainKey, "Display Inline Images", reg::Sz},
+    {browserMainKey, "Display Inline Videos", reg::Sz},
+};
 
 // Keys the installation creates; the client itself only opens them.
 inline constexpr Key installedKeys[] = {serverKey, settingsKey, timersKey, programsKey, urlsKey, allowedKey, blockedKey, javaKey};

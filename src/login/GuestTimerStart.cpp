@@ -2,10 +2,10 @@
 
 #include "core/StoredState.h"
 #include "lockdown/frmBlocks.h"
-#include "login/SessionWindows.h"
 #include "login/frmstart.h"
 #include "runtime/App.h"
 #include "session/Functions.h"
+#include "session/frmtimer2.h"
 
 namespace tavimo {
 

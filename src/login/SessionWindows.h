@@ -14,10 +14,16 @@ class frmControl : public rt::Form {
   frmControl() : Form("frmControl") { setCaption("Configuration Panel [" + client().loginId + "]"); }
 };
 
-// The guest timer.
-class frmtimer2 : public rt::Form {
+// The customer's orders, from a timer window's "Place Orders".
+class frmOrders : public rt::Form {
  public:
-  frmtimer2() : Form("frmtimer2") { setCaption("Timer"); }
+  frmOrders() : Form("frmOrders") { setCaption("Place your order"); }
+};
+
+// The administrator's last message, from a timer window's "Message".
+class message : public rt::Form {
+ public:
+  message() : Form("message") { setCaption("Tavimo Messenger Service"); }
 };
 
 // The account window of a member or ticket login.

@@ -1,7 +1,6 @@
 #include "login/frmtimeselect.h"
 
 #include <cctype>
-#include <cstdlib>
 
 #include "core/ClientContext.h"
 #include "core/StoredState.h"
@@ -10,12 +9,12 @@
 #include "platform/Desktop.h"
 #include "platform/Platform.h"
 #include "runtime/MsgBox.h"
+#include "session/MinutesBox.h"
 #include "util/Text.h"
 
 namespace tavimo {
 
 namespace {
-constexpr int longestDuration = 59;  // minutes; more is not a guest's choice here
 constexpr int framesTop = 120;
 constexpr int secondFrameTop = 1260;
 constexpr int designedHeight = 3405;
@@ -47,7 +46,7 @@ frmtimeselect::frmtimeselect() : Form("frmtimeselect") {
   Text1.setText("0");
   UpDown1.move(2520, 330, 255, 330);
   UpDown1.setBuddy(Text1);
-  UpDown1.setRange(0, longestDuration);
+  UpDown1.setRange(0, longestMinutes);
   UpDown1.setIncrement(5);
   lblMinutes.setCaption("min(s)");
   lblMinutes.move(2880, 375, 900, 255);
@@ -73,15 +72,7 @@ frmtimeselect::frmtimeselect() : Form("frmtimeselect") {
     }
     key = std::toupper(static_cast<unsigned char>(key));
   };
-  Text1.onKeyPress = [](int& key) {
-    if (key < '0' || key > '9') key = 0;
-  };
-  Text1.onChange = [this] {
-    char* end = nullptr;
-    std::string minutes = trim(Text1.text());
-    double number = std::strtod(minutes.c_str(), &end);
-    if (!minutes.empty() && *end == '\0' && number > longestDuration) Text1.setText("0");
-  };
+  makeMinutesBox(Text1);
   Command1.onClick = [this] { Command1_Click(); };
   Command2.onClick = [this] { unload(); };
 }

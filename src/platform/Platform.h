@@ -11,6 +11,7 @@ class SystemInfo;
 class Files;
 class Net;
 class Desktop;
+class Shell;
 
 struct Platform {
   Registry* registry = nullptr;
@@ -19,6 +20,7 @@ struct Platform {
   Files* files = nullptr;
   Net* net = nullptr;
   Desktop* desktop = nullptr;
+  Shell* shell = nullptr;
 };
 
 // The installed services; every pointer is set by whoever installs them.

@@ -19,7 +19,8 @@ using WindowHandle = std::uintptr_t;
 // Which part of a control's or form's state changed, so a back end updates only that.
 enum class Prop {
   Geometry, Visible, Enabled, Caption, Text, ForeColor, BackColor, Font, Value, List,
-  ListIndex, Picture, MaxLength, PasswordChar, Locked, ToolTip, Selection, WindowState, Icon
+  ListIndex, Picture, MaxLength, PasswordChar, Locked, ToolTip, Selection, WindowState, Icon,
+  MousePointer
 };
 
 struct PictureSize {
@@ -44,6 +45,8 @@ class Backend {
   virtual WindowHandle handleOf(const Form& form) const = 0;
   // Loads a picture file for an image control; nothing when it cannot be read.
   virtual std::optional<PictureSize> loadPicture(Control& control, const std::string& path) = 0;
+  // The same for a picture built into the program under that name.
+  virtual std::optional<PictureSize> loadResourcePicture(Control& control, const std::string& name) = 0;
   // An object of another library for the form, by its programmatic identifier; nothing when
   // the library is not installed.
   virtual std::unique_ptr<LateBoundObject> createObject(Form& form, const std::string& progId) = 0;

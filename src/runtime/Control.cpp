@@ -79,6 +79,21 @@ void Control::setFont(Font font) {
   changed(Prop::Font);
 }
 
+void Control::setMousePointer(MousePointer pointer) {
+  mousePointer_ = pointer;
+  changed(Prop::MousePointer);
+}
+
+namespace {
+void raise(const Control& c, const std::function<void(const MouseEvent&)>& handler, const MouseEvent& event) {
+  if (handler && c.effectivelyEnabled()) handler(event);
+}
+}  // namespace
+
+void Control::mouseDown(const MouseEvent& event) { raise(*this, onMouseDown, event); }
+void Control::mouseMove(const MouseEvent& event) { raise(*this, onMouseMove, event); }
+void Control::mouseUp(const MouseEvent& event) { raise(*this, onMouseUp, event); }
+
 bool Control::canTakeFocus() const {
   return focusable() && form_.visible() && effectivelyVisible() && effectivelyEnabled();
 }

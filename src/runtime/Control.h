@@ -13,8 +13,20 @@ class Frame;
 
 enum class ControlKind {
   Label, TextBox, CommandButton, CheckBox, OptionButton, ListBox, ComboBox, Frame, Image,
-  UpDown, Timer, UdpSocket, LateBound
+  UpDown, Timer, UdpSocket, LateBound, TabStrip, Shape, ImageList
 };
+
+// The mouse over a control or form: the buttons held (1 left, 2 right, 4 middle), the shift
+// keys (1 Shift, 2 Ctrl, 4 Alt) and the pointer's place in twips from the top-left corner.
+struct MouseEvent {
+  int button = 0;
+  int shift = 0;
+  int x = 0;
+  int y = 0;
+};
+
+// The pointer shown over a control: the system's arrow, or a hand that says "click me".
+enum class MousePointer { Default, Hand };
 
 struct Font {
   std::string name = "MS Sans Serif";
@@ -79,8 +91,20 @@ class Control {
   void setFocus();
   bool hasFocus() const;
 
+  MousePointer mousePointer() const { return mousePointer_; }
+  void setMousePointer(MousePointer pointer);
+
+  // Events from the back end: the mouse went down, moved or went up over the control. A
+  // disabled control takes none.
+  void mouseDown(const MouseEvent& event);
+  void mouseMove(const MouseEvent& event);
+  void mouseUp(const MouseEvent& event);
+
   std::function<void()> onGotFocus;
   std::function<void()> onLostFocus;
+  std::function<void(const MouseEvent&)> onMouseDown;
+  std::function<void(const MouseEvent&)> onMouseMove;
+  std::function<void(const MouseEvent&)> onMouseUp;
 
  protected:
   // Tells the back end that part of the state changed, once the window exists.
@@ -100,6 +124,7 @@ class Control {
   long foreColor_ = systemColor;
   long backColor_ = systemColor;
   Font font_;
+  MousePointer mousePointer_ = MousePointer::Default;
   int tabIndex_;
   bool tabStop_ = true;
 };

@@ -105,13 +105,18 @@ void Frame::setBorder(bool border) {
   changed(Prop::Caption);
 }
 
-bool Image::loadPicture(const std::string& path) {
-  auto size = app().backend().loadPicture(*this, path);
+bool Image::loadPicture(const std::string& path) { return showPicture(app().backend().loadPicture(*this, path), path); }
+
+bool Image::setResourcePicture(const std::string& name) {
+  return showPicture(app().backend().loadResourcePicture(*this, name), name);
+}
+
+bool Image::showPicture(const std::optional<PictureSize>& size, const std::string& picture) {
   if (!size) {
     clearPicture();
     return false;
   }
-  picture_ = path;
+  picture_ = picture;
   if (!stretch_) move(left(), top(), size->width, size->height);
   changed(Prop::Picture);
   return true;
@@ -125,6 +130,15 @@ void Image::clearPicture() {
 void Image::setStretch(bool stretch) {
   stretch_ = stretch;
   changed(Prop::Picture);
+}
+
+void Shape::setFillColor(long color) {
+  fillColor_ = color;
+  changed(Prop::BackColor);
+}
+
+ImageList::ImageList(Form& form, std::string name, int index) : Control(form, ControlKind::ImageList, std::move(name), index) {
+  setVisible(false);
 }
 
 }  // namespace tavimo::rt

@@ -3,6 +3,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "runtime/Control.h"
 
@@ -10,9 +11,20 @@ namespace tavimo::rt {
 
 enum class Alignment { Left, Right, Center };
 
-class Label : public Control {
+// Controls the user can click. click() raises Click as the program pressing the control;
+// userClick() is a click by the user, which a disabled or hidden control ignores.
+class Clickable : public Control {
  public:
-  Label(Form& form, std::string name, int index = -1) : Control(form, ControlKind::Label, std::move(name), index) {}
+  using Control::Control;
+  void userClick();
+  virtual void click();
+  std::function<void()> onClick;
+};
+
+// A label answers clicks too: the session windows' links and buttons are labels.
+class Label : public Clickable {
+ public:
+  Label(Form& form, std::string name, int index = -1) : Clickable(form, ControlKind::Label, std::move(name), index) {}
   const std::string& caption() const { return caption_; }
   void setCaption(std::string caption);
   Alignment alignment() const { return alignment_; }
@@ -34,16 +46,6 @@ class Label : public Control {
   bool transparent_ = false;
   bool autoSize_ = false;
   bool useMnemonic_ = true;
-};
-
-// Controls the user can click. click() raises Click as the program pressing the control;
-// userClick() is a click by the user, which a disabled or hidden control ignores.
-class Clickable : public Control {
- public:
-  using Control::Control;
-  void userClick();
-  virtual void click();
-  std::function<void()> onClick;
 };
 
 class CommandButton : public Clickable {
@@ -104,20 +106,48 @@ class Frame : public Control {
   bool border_ = true;
 };
 
-class Image : public Control {
+class Image : public Clickable {
  public:
-  Image(Form& form, std::string name, int index = -1) : Control(form, ControlKind::Image, std::move(name), index) {}
+  Image(Form& form, std::string name, int index = -1) : Clickable(form, ControlKind::Image, std::move(name), index) {}
+  // The file's path, or the name of the picture built into the program.
   const std::string& picture() const { return picture_; }
   // Loads a picture file; an image that cannot be read leaves the control empty. Without
   // stretching, the control takes the picture's size.
   bool loadPicture(const std::string& path);
+  // The same for a picture built into the program.
+  bool setResourcePicture(const std::string& name);
   void clearPicture();
   bool stretch() const { return stretch_; }
   void setStretch(bool stretch);
 
  private:
+  bool showPicture(const std::optional<PictureSize>& size, const std::string& picture);
   std::string picture_;
   bool stretch_ = false;
+};
+
+// A plain rectangle in one colour, drawn behind other controls (a button's face, a band).
+class Shape : public Control {
+ public:
+  Shape(Form& form, std::string name, int index = -1) : Control(form, ControlKind::Shape, std::move(name), index) {}
+  long fillColor() const { return fillColor_; }
+  void setFillColor(long color);
+
+ private:
+  long fillColor_ = 0;
+};
+
+// Pictures built into the program, kept together for the controls of a form that swap
+// them (a button's normal and pressed faces). Numbered from 1; never shown itself.
+class ImageList : public Control {
+ public:
+  ImageList(Form& form, std::string name, int index = -1);
+  void add(std::string resourceName) { pictures_.push_back(std::move(resourceName)); }
+  int count() const { return static_cast<int>(pictures_.size()); }
+  const std::string& picture(int number) const { return pictures_.at(number - 1); }
+
+ private:
+  std::vector<std::string> pictures_;
 };
 
 }  // namespace tavimo::rt

@@ -70,8 +70,16 @@ void Form::boundsChanged(int left, int top, int width, int height, int clientWid
 }
 
 void Form::setWindowState(WindowState state) {
+  if (state == windowState_) return;
   windowState_ = state;
   if (auto* b = backend()) b->updateForm(*this, Prop::WindowState);
+  if (windowCreated_) onResize();
+}
+
+void Form::windowStateChanged(WindowState state) {
+  if (state == windowState_) return;
+  windowState_ = state;
+  if (windowCreated_) onResize();
 }
 
 void Form::setBackColor(long color) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "runtime/Backend.h"
+#include "runtime/Control.h"
 
 namespace tavimo::rt {
 
@@ -80,6 +81,11 @@ class Form {
   void focusChanged(Control* to);
   // The user closes the window from its control menu.
   void userClose();
+  // The user (or the system) minimised, maximised or restored the window.
+  void windowStateChanged(WindowState state);
+  // The mouse moved over the window itself, not over one of its controls. The notification
+  // area reports what happens to a window's icon this way too (the mouse message as x).
+  void mouseMoved(const MouseEvent& event) { onMouseMove(event); }
 
  protected:
   virtual void onLoad() {}
@@ -87,7 +93,9 @@ class Form {
   virtual void onDeactivate() {}
   virtual void onQueryUnload(bool& /*cancel*/, UnloadMode /*mode*/) {}
   virtual void onUnload(bool& /*cancel*/) {}
+  // Also raised when the window is minimised, maximised or restored.
   virtual void onResize() {}
+  virtual void onMouseMove(const MouseEvent& /*event*/) {}
 
  private:
   friend class App;

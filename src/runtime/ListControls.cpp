@@ -60,6 +60,10 @@ int ListBox::selCount() const {
   return count;
 }
 
+void ListBox::userDoubleClicked() {
+  if (onDblClick && effectivelyEnabled()) onDblClick();
+}
+
 void ComboBox::setStyle(ComboStyle style) {
   style_ = style;
   changed(Prop::List);

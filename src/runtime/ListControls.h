@@ -49,6 +49,10 @@ class ListBox : public ListControl {
   bool selected(int at) const { return items_.at(at).selected; }
   void setSelected(int at, bool selected);
   int selCount() const;
+  // Event from the back end: the user double-clicked an item, which selected it first.
+  void userDoubleClicked();
+
+  std::function<void()> onDblClick;
 
  private:
   bool multiSelect_ = false;

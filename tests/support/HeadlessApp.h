@@ -20,6 +20,7 @@ struct HeadlessApp {
   Platform previous = platform();
 
   HeadlessApp() {
+    backend.setResourceFolder(TAVIMO_PICTURES_DIR);
     Platform services = previous;
     services.net = &thisPc;
     installPlatform(services);

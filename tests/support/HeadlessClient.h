@@ -1,7 +1,7 @@
 #pragma once
 // A freshly installed client computer for one test: this computer "TAVIMO-PC07" (10.0.0.7,
 // Windows XP) with the client's keys and default password, the café server "CAFESERVER"
-// (10.0.0.1) on the in-memory network, a fake desktop with a taskbar, and a fresh shared
+// (10.0.0.1) on the in-memory network, a fake desktop with a taskbar, a fake shell, and a fresh shared
 // context whose sockets accept only the server's datagrams.
 #include <string>
 #include <vector>
@@ -9,6 +9,7 @@
 #include "core/ClientContext.h"
 #include "core/Installation.h"
 #include "platform/Desktop.h"
+#include "platform/Shell.h"
 #include "support/FakePlatform.h"
 #include "support/HeadlessApp.h"
 #include "util/mdlRegistry.h"
@@ -39,11 +40,13 @@ class ServerPort {
 struct HeadlessClient : FakePlatform {
   HeadlessApp h;
   FakeDesktop desktop;
+  FakeShell shell;
   WindowHandle taskbar = desktop.addWindow("Shell_TrayWnd");
 
   HeadlessClient() {
     Platform services = platform();
     services.desktop = &desktop;
+    services.shell = &shell;
     installPlatform(services);
     systemInfo.setComputerName("TAVIMO-PC07");
     resetClient();

@@ -1,6 +1,7 @@
 #include "runtime/headless/HeadlessBackend.h"
 
 #include <algorithm>
+#include <cctype>
 
 #include "runtime/App.h"
 #include "runtime/Form.h"
@@ -64,6 +65,13 @@ std::optional<PictureSize> HeadlessBackend::loadPicture(Control&, const std::str
   auto pixels = pictureFilePixels(path);
   if (!pixels) return std::nullopt;
   return PictureSize{pixels->first * 15, pixels->second * 15};
+}
+
+std::optional<PictureSize> HeadlessBackend::loadResourcePicture(Control& control, const std::string& name) {
+  if (resourceFolder_.empty()) return std::nullopt;
+  std::string file;
+  for (char c : name) file += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return loadPicture(control, resourceFolder_ + "/" + file + ".gif");
 }
 
 namespace {

@@ -68,6 +68,9 @@ class HeadlessBackend : public Backend {
   void enableForm(Form&, bool) override {}
   WindowHandle handleOf(const Form& form) const override;
   std::optional<PictureSize> loadPicture(Control& control, const std::string& path) override;
+  // The program's built-in pictures are the files "<name in lower case>.gif" of this folder.
+  std::optional<PictureSize> loadResourcePicture(Control& control, const std::string& name) override;
+  void setResourceFolder(std::string folder) { resourceFolder_ = std::move(folder); }
   PictureSize screenSize() override { return screen_; }
   std::unique_ptr<LateBoundObject> createObject(Form& form, const std::string& progId) override;
   // Text measured as the default font is: 90 twips a character, 195 a line.
@@ -93,6 +96,7 @@ class HeadlessBackend : public Backend {
   std::uint64_t modalLimit_ = 10 * 60 * 1000;
   PictureSize screen_{1024 * 15, 768 * 15};
   std::string programFile_ = "C:\\Program Files\\Tavimo\\TavimoClient.exe";
+  std::string resourceFolder_;
   std::vector<std::string> journal_;
   std::vector<MessageBoxShown> boxes_;
   std::map<const Form*, WindowHandle> handles_;

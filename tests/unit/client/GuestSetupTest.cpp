@@ -3,6 +3,7 @@
 #include "AtLoginScreen.h"
 #include "lockdown/frmBlocks.h"
 #include "login/SessionWindows.h"
+#include "session/frmtimer2.h"
 #include "login/frmtimeselect.h"
 #include "runtime/MsgBox.h"
 #include "util/mdlRegistry.h"

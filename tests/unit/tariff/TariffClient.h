@@ -3,24 +3,16 @@
 // guest port to stream the tariff from, and the tariff file in the system folder.
 #include <gtest/gtest.h>
 
-#include <initializer_list>
 #include <string>
-#include <string_view>
 
 #include "core/StoredState.h"
 #include "net/TariffTransfer.h"
 #include "net/frmSocks.h"
 #include "session/Tariff.h"
 #include "support/HeadlessClient.h"
+#include "support/IniText.h"
 
 namespace tavimo::testing {
-
-// INI lines joined as a Windows text file: each line ends with CR LF.
-inline std::string iniText(std::initializer_list<std::string_view> lines) {
-  std::string text;
-  for (std::string_view line : lines) (text += line) += "\r\n";
-  return text;
-}
 
 class TariffClient : public ::testing::Test {
  protected:

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "util/Convert.h"
+
 namespace tavimo {
 
 // A member's or ticket holder's account as the server sends it; a ticket has no amount.
@@ -70,7 +72,11 @@ struct ClientContext {
   SessionRecord sessionRecord;
   std::string pendingMessage;
   bool slotExpired = false;
-  bool accountUsedUp = false;  // the member or ticket session ended because its time ran out
+  bool accountUsedUp = false;
+  // The expiry date each account's timer last read: a text that does not convert keeps it,
+  // and before the first one it is the zero date, which ends the session at once.
+  Date memberExpiry{1899, 12, 30};
+  Date ticketExpiry{1899, 12, 30};  // the member or ticket session ended because its time ran out
   std::int16_t trayOwner = 0;  // whose window the tray notice hides: 1 guest, 2 member, 3 ticket
   std::string backupFile;
 };

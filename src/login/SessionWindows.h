@@ -26,10 +26,5 @@ class message : public rt::Form {
   message() : Form("message") { setCaption("Tavimo Messenger Service"); }
 };
 
-// The account window of a member or ticket login.
-class frmmemprof : public rt::Form {
- public:
-  frmmemprof() : Form("frmmemprof") { setCaption("Member Account Details"); }
-};
 
 }  // namespace tavimo

@@ -10,6 +10,7 @@
 #include "login/LoginTexts.h"
 #include "login/SessionWindows.h"
 #include "login/frmtimeselect.h"
+#include "session/frmmemprof.h"
 #include "net/Ports.h"
 #include "net/frmSocks.h"
 #include "platform/Desktop.h"

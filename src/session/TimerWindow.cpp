@@ -334,6 +334,7 @@ void TimerWindow::resumeSession() {
 
 void TimerWindow::logout() {
   ClientContext& c = client();
+  beforeLogout();
   lblStatus.setVisible(true);
   lblStatus.setCaption("Status: Logging you out...");
   loggingOut_ = true;

@@ -86,6 +86,8 @@ class TimerWindow : public rt::Form {
   virtual void writeProgress();
   // What the server learns once it has confirmed the logout.
   virtual void reportEnd() = 0;
+  // What a kind does first when the logout starts.
+  virtual void beforeLogout() {}
 
   // Steps of opening, in the order each kind takes them.
   void startCounting();

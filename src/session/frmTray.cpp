@@ -3,6 +3,7 @@
 #include "core/ClientContext.h"
 #include "runtime/App.h"
 #include "session/Pictures.h"
+#include "session/AccountTimerWindow.h"
 #include "session/frmtimer2.h"
 
 namespace tavimo {
@@ -36,6 +37,8 @@ TimerWindow* trayOwnerWindow() {
   rt::App& app = rt::app();
   switch (client().trayOwner) {
     case 1: return app.isLoaded<frmtimer2>() ? &app.form<frmtimer2>() : nullptr;
+    case 2: return app.isLoaded<frmtimer>() ? &app.form<frmtimer>() : nullptr;
+    case 3: return app.isLoaded<frmtimer3>() ? &app.form<frmtimer3>() : nullptr;
     default: return nullptr;
   }
 }

@@ -20,8 +20,6 @@ class frmtimer2 : public TimerWindow {
   rt::Frame fraSa{*this, "fraSa"};
   rt::ComboBox Combo1{*this, "Combo1"};
 
-  const Billing& billing() const { return billing_; }
-
  protected:
   void onLoad() override;
   void onActivate() override;

@@ -154,12 +154,19 @@ std::optional<bool> toBool(std::string_view text) {
   return *value != 0;
 }
 
-std::string moneyText(float amount) {
-  if (amount == 0) return "0";  // also for -0
-  char text[64];
-  const auto result = std::to_chars(text, text + sizeof text, amount, std::chars_format::fixed);
+namespace {
+template <class Number>
+std::string shortestFixed(Number number) {
+  if (number == 0) return "0";  // also for -0
+  char text[400];  // the longest double in fixed form has 309 digits before the point
+  const auto result = std::to_chars(text, text + sizeof text, number, std::chars_format::fixed);
   return std::string(text, result.ptr);
 }
+}  // namespace
+
+std::string moneyText(float amount) { return shortestFixed(amount); }
+
+std::string decimalText(double number) { return shortestFixed(number); }
 
 std::string elapsedText(int hours, int minutes, int seconds) {
   return std::to_string(hours) + ":" + std::to_string(minutes) + ":" + std::to_string(seconds);

@@ -34,6 +34,8 @@ double roundHalfEven(double value);
 // Money as its shortest decimal text that reads back as the same float, never in exponent
 // form: 12.5f gives "12.5", 100000.0f gives "100000", 0.1f gives "0.1".
 std::string moneyText(float amount);
+// The same for a number of double precision: 17.25 gives "17.25".
+std::string decimalText(double number);
 
 // Elapsed time without leading zeros: (0, 4, 59) gives "0:4:59".
 std::string elapsedText(int hours, int minutes, int seconds);

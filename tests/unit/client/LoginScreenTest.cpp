@@ -8,6 +8,7 @@
 #include "core/StoredState.h"
 #include "lockdown/frmBlocks.h"
 #include "login/SessionWindows.h"
+#include "session/frmmemprof.h"
 #include "session/frmtimer2.h"
 #include "login/frmtimeselect.h"
 #include "login/frmstart.h"

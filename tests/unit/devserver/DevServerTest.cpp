@@ -94,8 +94,26 @@ TEST(DevServer, ReportsAreRecordedFieldByField) {
   };
   for (const auto& c : cases) {
     EXPECT_EQ(harness.send(c.port, c.text), Texts{}) << c.text;
-    EXPECT_EQ(harness.last.notes, Texts{c.note});
+    ASSERT_FALSE(harness.last.notes.empty()) << c.text;
+    EXPECT_EQ(harness.last.notes.front(), c.note);
   }
+}
+
+// What a client reports of an account is what the next login is told.
+TEST(DevServer, PasswordChangesAndUsedTimeReachTheNextLogin) {
+  ServerHarness harness;
+  harness.send(port::member, "1|PC01|pwdchng|anna|n3w");
+  EXPECT_EQ(harness.last.notes.back(), "member \"anna\" changed");
+  harness.send(port::member, "1|PC01|savmem|anna|3|5|0|0");
+  harness.send(port::ticket, "1|PC01|1001|0|45|0|0");
+  EXPECT_EQ(harness.send(port::member, "0|PC01|anna"), Texts{"1|n3w|Gold|01/15/2024|12/31/2030|20|0|3|5|150|0|15"});
+  EXPECT_EQ(harness.send(port::ticket, "0|PC01|1001"), Texts{"1|t1001|One hour|01/15/2024|12/31/2030|1|0|0|45|0|0"});
+
+  harness.send(port::member, "1|PC01|savmem|anna|x|5|0|0");
+  EXPECT_EQ(harness.last.notes.back(), "member \"anna\" not changed: used hours \"x\" must be a whole number from 0 to 32767");
+  harness.send(port::member, "1|PC01|pwdchng|bob|n3w");
+  EXPECT_EQ(harness.last.notes.back(), "member \"bob\" not changed: no such member");
+  EXPECT_EQ(harness.send(port::member, "0|PC01|anna"), Texts{"1|n3w|Gold|01/15/2024|12/31/2030|20|0|3|5|150|0|15"});
 }
 
 TEST(DevServer, ClientsAreKnownFromTheirHelloUntilTheyGoOff) {

@@ -132,6 +132,16 @@ const Account* AccountBook::find(AccountKind kind, std::string_view name) const 
   return found == book.end() ? nullptr : &found->second;
 }
 
+std::optional<std::string> AccountBook::update(AccountKind kind, std::string_view name, std::size_t field,
+                                               std::string value) {
+  const auto found = accounts(kind).find(lowerCase(trimmed(name)));
+  if (found == accounts(kind).end()) return std::string("no such ") + accountKindName(kind);
+  const FieldSpec& spec = fieldSpecs(kind)[field];
+  if (auto problem = fieldProblem(spec, value)) return std::string(spec.label) + " \"" + value + "\" " + *problem;
+  found->second.fields[field] = std::move(value);
+  return std::nullopt;
+}
+
 std::size_t AccountBook::size(AccountKind kind) const { return accounts(kind).size(); }
 
 std::map<std::string, Account>& AccountBook::accounts(AccountKind kind) {

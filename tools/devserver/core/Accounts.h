@@ -14,6 +14,12 @@ enum class AccountKind { member, ticket };
 const char* accountKindName(AccountKind kind);
 
 // The fields of a record in the order of the reply; a member has eleven, a ticket ten.
+namespace field {
+constexpr std::size_t password = 0;
+constexpr std::size_t usedHours = 6;
+constexpr std::size_t usedMinutes = 7;
+}  // namespace field
+
 struct Account {
   std::string name;
   std::vector<std::string> fields;
@@ -27,6 +33,10 @@ class AccountBook {
                                  std::string_view fieldsText);
   // The account of that name: case and surrounding blanks of the name do not matter.
   const Account* find(AccountKind kind, std::string_view name) const;
+  // What the client changes in an account: a member's password, the time used after a
+  // session. Gives the reason when there is no such account or the value does not fit the
+  // field; nothing changes then.
+  std::optional<std::string> update(AccountKind kind, std::string_view name, std::size_t field, std::string value);
   std::size_t size(AccountKind kind) const;
 
  private:

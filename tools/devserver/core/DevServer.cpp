@@ -104,20 +104,47 @@ void DevServer::beginTariff(const Incoming& datagram, Outcome& outcome) {
   outcome.notes.push_back(std::move(step.note));
 }
 
+// "0|PC01|anna" asks for an account; "1|PC01|pwdchng|anna|new" changes its password and
+// "1|PC01|savmem|anna|2|30|0|1" books the time used, so the next login sees both.
 void DevServer::onMember(const Incoming& datagram, Outcome& outcome) {
-  if (datagramCode(datagram.text) == '0') {
+  const char code = datagramCode(datagram.text);
+  if (code == '0') {
     answerAccount(AccountKind::member, datagram, outcome);
-  } else {
-    onRecordOnly(datagram, outcome);
+    return;
+  }
+  onRecordOnly(datagram, outcome);
+  const auto fields = datagramFields(datagram.text, 4);
+  if (code != '1' || fields.size() < 4) return;
+  if (fields[1] == "pwdchng") changeAccount(AccountKind::member, fields[2], {{field::password, fields[3]}}, outcome);
+  if (fields[1] == "savmem") {
+    const auto usage = datagramFields(datagram.text);
+    if (usage.size() >= 5)
+      changeAccount(AccountKind::member, usage[2], {{field::usedHours, usage[3]}, {field::usedMinutes, usage[4]}}, outcome);
   }
 }
 
+// "1|PC01|1001|0|45|0|0" books the ticket's time used.
 void DevServer::onTicket(const Incoming& datagram, Outcome& outcome) {
-  if (datagramCode(datagram.text) == '0') {
+  const char code = datagramCode(datagram.text);
+  if (code == '0') {
     answerAccount(AccountKind::ticket, datagram, outcome);
-  } else {
-    onRecordOnly(datagram, outcome);
+    return;
   }
+  onRecordOnly(datagram, outcome);
+  const auto usage = datagramFields(datagram.text);
+  if (code == '1' && usage.size() >= 4)
+    changeAccount(AccountKind::ticket, usage[1], {{field::usedHours, usage[2]}, {field::usedMinutes, usage[3]}}, outcome);
+}
+
+void DevServer::changeAccount(AccountKind kind, const std::string& name,
+                              std::initializer_list<std::pair<std::size_t, std::string>> changes, Outcome& outcome) {
+  for (const auto& [index, value] : changes) {
+    if (auto problem = config_.accounts.update(kind, name, index, value)) {
+      outcome.notes.push_back(std::string(accountKindName(kind)) + " \"" + printable(name) + "\" not changed: " + *problem);
+      return;
+    }
+  }
+  outcome.notes.push_back(std::string(accountKindName(kind)) + " \"" + printable(name) + "\" changed");
 }
 
 // "0|PC01|anna": the account's record, or "0|" when there is none.

@@ -2,7 +2,10 @@
 // The development café server without its sockets: one handler per server port turns each
 // datagram into replies and log notes, and the console turns staff lines into commands.
 #include <cstdint>
+#include <initializer_list>
 #include <map>
+#include <string>
+#include <utility>
 #include <string_view>
 
 #include "core/ClientList.h"
@@ -34,6 +37,8 @@ class DevServer {
   void onTicket(const Incoming& datagram, Outcome& outcome);
   void onRecordOnly(const Incoming& datagram, Outcome& outcome);
   void answerAccount(AccountKind kind, const Incoming& datagram, Outcome& outcome);
+  void changeAccount(AccountKind kind, const std::string& name,
+                     std::initializer_list<std::pair<std::size_t, std::string>> changes, Outcome& outcome);
   void beginTariff(const Incoming& datagram, Outcome& outcome);
 
   Config config_;

@@ -14,17 +14,4 @@ class frmControl : public rt::Form {
   frmControl() : Form("frmControl") { setCaption("Configuration Panel [" + client().loginId + "]"); }
 };
 
-// The customer's orders, from a timer window's "Place Orders".
-class frmOrders : public rt::Form {
- public:
-  frmOrders() : Form("frmOrders") { setCaption("Place your order"); }
-};
-
-// The administrator's last message, from a timer window's "Message".
-class message : public rt::Form {
- public:
-  message() : Form("message") { setCaption("Tavimo Messenger Service"); }
-};
-
-
 }  // namespace tavimo

@@ -23,15 +23,17 @@ class App {
   Backend& backend() { return backend_; }
   const std::string& title() const { return title_; }
 
-  // The form of that class, loaded first (running its Load) when it is not loaded.
+  // The form of that class, loaded first (running its Load) when it is not loaded. A form
+  // that unloads itself in its Load is still there until the outermost loop frees it, as
+  // unloaded: showing it then does nothing.
   template <class F>
   F& form() {
     auto& slot = instances_[std::type_index(typeid(F))];
-    if (!slot) {
-      slot = std::make_unique<F>();
-      load(*slot);
-    }
-    return static_cast<F&>(*slot);
+    if (slot) return static_cast<F&>(*slot);
+    auto* created = new F();
+    slot.reset(created);
+    load(*created);
+    return *created;
   }
   template <class F>
   bool isLoaded() const {

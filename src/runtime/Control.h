@@ -13,7 +13,7 @@ class Frame;
 
 enum class ControlKind {
   Label, TextBox, CommandButton, CheckBox, OptionButton, ListBox, ComboBox, Frame, Image,
-  UpDown, Timer, UdpSocket, LateBound, TabStrip, Shape, ImageList
+  UpDown, Timer, UdpSocket, LateBound, TabStrip, Shape, ImageList, ListView
 };
 
 // The mouse over a control or form: the buttons held (1 left, 2 right, 4 middle), the shift

@@ -1,5 +1,5 @@
 #pragma once
-// A single-line text box with the events the forms rely on: Change after every change of the
+// A text box with the events the forms rely on: Change after every change of the
 // text, and KeyPress before a typed character lands, which may swallow or replace it.
 #include <functional>
 #include <string>
@@ -27,6 +27,10 @@ class TextBox : public Control {
   void setPasswordChar(char c);
   bool locked() const { return locked_; }  // read-only for the user
   void setLocked(bool locked);
+  // Several lines, wrapped at the box's width, with a scroll bar when they do not fit; set
+  // before the window is made.
+  bool multiLine() const { return multiLine_; }
+  void setMultiLine(bool multiLine) { multiLine_ = multiLine; }
 
   int selStart() const { return selStart_; }
   int selLength() const { return selLength_; }
@@ -49,6 +53,7 @@ class TextBox : public Control {
   int maxLength_ = 0;
   char passwordChar_ = 0;
   bool locked_ = false;
+  bool multiLine_ = false;
   int selStart_ = 0;
   int selLength_ = 0;
 };

@@ -3,7 +3,6 @@
 #include "core/ClientContext.h"
 #include "core/StoredState.h"
 #include "lockdown/frmBlocks.h"
-#include "login/SessionWindows.h"
 #include "login/frmstart.h"
 #include "net/Ports.h"
 #include "net/frmSocks.h"
@@ -17,7 +16,9 @@
 #include "session/SavKey.h"
 #include "session/TextOnlyBrowsing.h"
 #include "session/frmClock.h"
+#include "session/frmOrders.h"
 #include "session/frmTray.h"
+#include "session/message.h"
 #include "session/timemsg.h"
 #include "util/Convert.h"
 #include "util/clsSytemInfo.h"
@@ -140,7 +141,7 @@ TimerWindow::TimerWindow(const TimerWindowKind& kind)
     client().trayOwner = kind_.trayOwner;
     rt::app().form<frmTray>().show();
   };
-  Label5.onClick = [] { rt::app().form<message>().show(); };
+  Label5.onClick = [] { showAdministratorMessage(); };
   lblOrders.onClick = [] { rt::app().form<frmOrders>().show(); };
   lblHelp.onClick = [this] { askForHelp(); };
   abouttv.onClick = [this] { platform().shell->shellExecute(hWnd(), "open", makerAddress, 1); };

@@ -2,7 +2,6 @@
 
 #include "AtLoginScreen.h"
 #include "lockdown/frmBlocks.h"
-#include "login/SessionWindows.h"
 #include "session/frmtimer2.h"
 #include "login/frmtimeselect.h"
 #include "runtime/MsgBox.h"

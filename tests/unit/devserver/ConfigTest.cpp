@@ -39,7 +39,10 @@ TEST(DevServerConfig, ReadsEverySection) {
       "1001 = t1001|One hour|01/15/2024|12/31/2030|1|0|0|0|0|0\n"
       "[tariff]\n"
       "file = rates/charges24.ini\n"
-      "piece_size = 400\n");
+      "piece_size = 400\n"
+      "[items]\n"
+      "Coffee = 1.50\n"
+      "Ice Tea = 2\n");
   EXPECT_EQ(config.handshake.adminPassword, "boss");
   EXPECT_EQ(config.handshake.managerPassword, "mgr");
   EXPECT_EQ(config.handshake.guestPassword, "welcome");
@@ -49,6 +52,9 @@ TEST(DevServerConfig, ReadsEverySection) {
   EXPECT_NE(config.accounts.find(AccountKind::ticket, "1001"), nullptr);
   EXPECT_EQ(config.tariff.file, std::filesystem::path("/cafe/rates/charges24.ini"));
   EXPECT_EQ(config.tariff.pieceSize, 400u);
+  ASSERT_EQ(config.items.size(), 2u);
+  EXPECT_EQ(config.items[1].name, "Ice Tea");
+  EXPECT_EQ(config.items[1].price, "2");
 }
 
 TEST(DevServerConfig, AnEmptyFileGivesTheDefaults) {
@@ -67,7 +73,9 @@ TEST(DevServerConfig, MistakesNameTheLineAndTheReason) {
   } cases[] = {
       {"admin_password = x\n", "test.ini:1: \"admin_password = x\" is outside any [section]"},
       {"[server]\n[prices]\n",
-       "test.ini:2: unknown section [prices] (known: server, members, tickets, tariff)"},
+       "test.ini:2: unknown section [prices] (known: server, members, tickets, tariff, items)"},
+      {"[items]\nTea, hot = 1\n", "test.ini:2: item \"Tea, hot\": a name must not contain , or |"},
+      {"[items]\nTea = one\n", "test.ini:2: item \"Tea\": price \"one\" must be a number such as 1.50"},
       {"[server\n", "test.ini:1: a section name needs a closing ]"},
       {"[server]\nadmin_password\n", "test.ini:2: expected name = value"},
       {"[server]\n = x\n", "test.ini:2: a name is missing before ="},
@@ -97,6 +105,7 @@ TEST(DevServerConfig, TheSampleConfigurationLoads) {
   EXPECT_EQ(accountReply(config.accounts.find(AccountKind::member, "anna")),
             "1|12345|Gold|01/15/2024|12/31/2030|20|0|2|15|150|0|15");
   EXPECT_GE(config.accounts.size(AccountKind::ticket), 1u);
+  EXPECT_GE(config.items.size(), 5u);
   EXPECT_EQ(config.tariff.file, std::filesystem::path(DEVSERVER_SAMPLE_DIR) / "charges24.ini");
 }
 

@@ -99,6 +99,20 @@ TEST(DevServer, ReportsAreRecordedFieldByField) {
   }
 }
 
+TEST(DevServer, ItemListIsOneDatagramPerItem) {
+  ServerHarness harness;
+  harness.server = DevServer(
+      [&] {
+        Config config = harnessConfig(harness.folder, "[1]\r\ntype=0\r\nrates=0.5\r\n", 400);
+        config.items = {{"Coffee", "1.50"}, {"Sandwich", "3.5"}};
+        return config;
+      }(),
+      ServerClock(std::string("03/15/2024"), std::string("1:05:09 PM")));
+  EXPECT_EQ(harness.send(port::orders, "1|PC01"), (Texts{"Coffee|1.50", "Sandwich|3.5"}));
+  EXPECT_EQ(harness.last.notes.back(), "sent 2 items");
+  EXPECT_EQ(harness.send(port::orders, "2|Coffee,2|PC01"), Texts{}) << "an order has no answer";
+}
+
 // What a client reports of an account is what the next login is told.
 TEST(DevServer, PasswordChangesAndUsedTimeReachTheNextLogin) {
   ServerHarness harness;

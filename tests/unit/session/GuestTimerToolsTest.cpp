@@ -4,7 +4,8 @@
 
 #include "GuestSession.h"
 #include "lockdown/frmBlocks.h"
-#include "login/SessionWindows.h"
+#include "session/frmOrders.h"
+#include "session/message.h"
 #include "runtime/MsgBox.h"
 #include "session/Pictures.h"
 #include "session/frmTray.h"

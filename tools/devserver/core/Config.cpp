@@ -57,6 +57,17 @@ Problem readTariff(Config& config, const std::string& key, std::string_view valu
   return "unknown setting (known: file, piece_size)";
 }
 
+// "Coffee = 1.50": the client splits an item at its first "|" and an order at "," and "|".
+Problem readItem(Config& config, const std::string& name, std::string_view price) {
+  if (name.find_first_of(",|") != std::string::npos) return "item \"" + name + "\": a name must not contain , or |";
+  double value = 0;
+  const auto [end, error] = std::from_chars(price.data(), price.data() + price.size(), value);
+  if (price.empty() || error != std::errc() || end != price.data() + price.size() || value < 0)
+    return "item \"" + name + "\": price \"" + std::string(price) + "\" must be a number such as 1.50";
+  config.items.push_back({name, std::string(price)});
+  return std::nullopt;
+}
+
 std::map<std::string, SectionReader> sectionReaders(const std::filesystem::path& folder) {
   return {
       {"server", readServer},
@@ -72,6 +83,7 @@ std::map<std::string, SectionReader> sectionReaders(const std::filesystem::path&
        [folder](Config& config, const std::string& key, std::string_view value) {
          return readTariff(config, key, value, folder);
        }},
+      {"items", readItem},
   };
 }
 
@@ -105,7 +117,7 @@ Config readConfig(std::istream& in, const std::string& sourceName,
       const auto found = readers.find(section);
       if (found == readers.end()) {
         fail("unknown section [" + std::string(text.substr(1, text.size() - 2)) +
-             "] (known: server, members, tickets, tariff)");
+             "] (known: server, members, tickets, tariff, items)");
       }
       reader = &found->second;
       continue;

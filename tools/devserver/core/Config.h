@@ -1,11 +1,12 @@
 #pragma once
 // The server's configuration file: INI-like sections ([server], [members], [tickets],
-// [tariff]) of "name = value" lines; ";" or "#" starts a comment line.
+// [tariff], [items]) of "name = value" lines; ";" or "#" starts a comment line.
 #include <cstddef>
 #include <filesystem>
 #include <istream>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "core/Accounts.h"
 #include "core/Handshake.h"
@@ -21,11 +22,18 @@ struct TariffSettings {
   std::size_t pieceSize = 512;
 };
 
+// One item the café sells, offered to clients when they ask for the list.
+struct Item {
+  std::string name;
+  std::string price;
+};
+
 struct Config {
   HandshakeValues handshake;
   std::string address = "127.0.0.1";
   AccountBook accounts;
   TariffSettings tariff;
+  std::vector<Item> items;
 };
 
 // "devserver.ini:12: ..." : where the file is wrong and why.

@@ -32,7 +32,7 @@ const std::map<std::uint16_t, DevServer::Handler>& DevServer::handlers() {
   static const std::map<std::uint16_t, Handler> table = {
       {port::hello, &DevServer::onHello},     {port::reports, &DevServer::onReport},
       {port::guest, &DevServer::onGuest},     {port::member, &DevServer::onMember},
-      {port::ticket, &DevServer::onTicket},   {port::orders, &DevServer::onRecordOnly},
+      {port::ticket, &DevServer::onTicket},   {port::orders, &DevServer::onOrders},
       {port::help, &DevServer::onRecordOnly}, {port::settings, &DevServer::onRecordOnly},
       {port::commands, &DevServer::onRecordOnly},
   };
@@ -159,6 +159,14 @@ void DevServer::answerAccount(AccountKind kind, const Incoming& datagram, Outcom
   outcome.notes.push_back(std::string(accountKindName(kind)) + " request from \"" +
                           printable(fields[0]) + "\" for \"" + printable(fields[1]) + "\": " +
                           (account ? "known" : "unknown"));
+}
+
+// "1|PC01" asks for the item list: one datagram "name|price" per item, in the file's order.
+void DevServer::onOrders(const Incoming& datagram, Outcome& outcome) {
+  onRecordOnly(datagram, outcome);
+  if (datagramCode(datagram.text) != '1' || datagramFields(datagram.text).empty()) return;
+  for (const Item& item : config_.items) reply(datagram, item.name + "|" + item.price, outcome);
+  outcome.notes.push_back("sent " + std::to_string(config_.items.size()) + " items");
 }
 
 void DevServer::onRecordOnly(const Incoming& datagram, Outcome& outcome) {

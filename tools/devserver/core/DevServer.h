@@ -35,6 +35,7 @@ class DevServer {
   void onGuest(const Incoming& datagram, Outcome& outcome);
   void onMember(const Incoming& datagram, Outcome& outcome);
   void onTicket(const Incoming& datagram, Outcome& outcome);
+  void onOrders(const Incoming& datagram, Outcome& outcome);
   void onRecordOnly(const Incoming& datagram, Outcome& outcome);
   void answerAccount(AccountKind kind, const Incoming& datagram, Outcome& outcome);
   void changeAccount(AccountKind kind, const std::string& name,

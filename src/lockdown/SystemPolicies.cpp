@@ -47,12 +47,11 @@ constexpr PolicyEntry rows[] = {
     {{driveSection, "driv"}, "Lock Drives", DriveMask, {Explorer, "NoDrives"}, {Explorer, "NoFileURL"}, 35, true},
     {{driveSection, "label"}, "", DisplayOnly, {}, {}, 36},
 };
-static_assert(rows[std::size(rows) - 2].rule == DriveMask && rows[std::size(rows) - 1].rule == DisplayOnly);
+static_assert(rows[std::size(rows) - 1].rule == DisplayOnly);
 
 }  // namespace
 
 constinit const PolicyCatalogue systemPolicies{rows};
-constinit const PolicyEntry& lockedDrives = rows[std::size(rows) - 2];
 constinit const PolicyEntry& lockedDriveCaptions = rows[std::size(rows) - 1];
 constinit const SettingsFileEntry driveRet{driveSection, "ret"};
 

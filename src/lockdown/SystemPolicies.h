@@ -10,9 +10,8 @@ namespace tavimo {
 // In the order serverset applies them.
 extern const PolicyCatalogue systemPolicies;
 
-// The drive entries: the mask of locked drives, and the captions of their boxes on the
-// editing page ("a :,d :,"), which only the page reads back.
-extern const PolicyEntry& lockedDrives;
+// The captions of the locked drives' boxes on the editing page ("a :,d :,"), which only the
+// page reads back; the last row of the catalogue.
 extern const PolicyEntry& lockedDriveCaptions;
 // An entry of the drive section that only the file's reset writes.
 extern const SettingsFileEntry driveRet;

@@ -112,6 +112,14 @@ inline RegistryState systemPoliciesLifted() {
           {policyPaths::HiddenStore, {{"JVM0", dword(0)}, {"JVM1", dword(0)}}}};
 }
 
+// The system keys once a file that turns everything off is applied: nothing, and on Windows
+// 98 and ME the hidden store's flags at 0.
+inline RegistryState systemPoliciesOff(bool ntFamily) {
+  RegistryState state = systemPoliciesLifted();
+  if (ntFamily) state.back().values.clear();  // the hidden store, last
+  return state;
+}
+
 // The browser keys once a file with every entry on is applied.
 inline RegistryState browserPoliciesAllOn() {
   return {{policyPaths::ControlPanel,

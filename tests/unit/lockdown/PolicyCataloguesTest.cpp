@@ -73,15 +73,6 @@ struct Family {
 };
 const Family families[] = {{"Windows ME (4.9)", os::WindowsMe, false}, {"Windows XP (5.1)", os::WindowsXp, true}};
 
-// The system keys after a file that turns everything off: nothing, and on Windows 98 and ME
-// the hidden store's flags at 0.
-RegistryState systemPoliciesOff(bool nt) {
-  RegistryState state = testing::systemPoliciesLifted();
-  for (testing::KeyState& key : state)
-    if (nt && key.key.hive == paths::HiddenStore.hive) key.values.clear();
-  return state;
-}
-
 TEST(Serverset, AppliesEachSwitchOfTheFileOnBothWindowsFamilies) {
   struct Case {
     const char* what;
@@ -111,7 +102,7 @@ TEST(Serverset, AppliesEachSwitchOfTheFileOnBothWindowsFamilies) {
 
       serverset();
 
-      const RegistryState expected = row.on ? testing::systemPoliciesAllOn(family.nt, 9) : systemPoliciesOff(family.nt);
+      const RegistryState expected = row.on ? testing::systemPoliciesAllOn(family.nt, 9) : testing::systemPoliciesOff(family.nt);
       EXPECT_EQ(c.now(expected), expected);
       // Windows 98 and ME switch the taskbar with the task manager entry.
       const Calls taskbar{"ShowWindow " + std::to_string(c.taskbar) + (row.on ? " 1" : " 0")};

@@ -1,7 +1,8 @@
 #pragma once
 // Everything the client keeps between runs, in one place: each registry key and value with
 // its hive and type, and each file with its folder. No other file spells a key path, a value
-// name or a kept file's name.
+// name or a kept file's name, except the lockdown's catalogues, which name the values of the
+// Windows policy keys below.
 #include <cstdint>
 #include <string>
 

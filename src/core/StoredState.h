@@ -1,7 +1,8 @@
 #pragma once
 // Everything the client keeps between runs, in one place: each registry key and value with
 // its hive and type, and each file with its folder. No other file spells a key path, a value
-// name or a kept file's name.
+// name or a kept file's name, except the lockdown's catalogues, which name the values of the
+// Windows policy keys below.
 #include <cstdint>
 #include <string>
 
@@ -78,6 +79,26 @@ inline constexpr Value browserDisplaySettings[] = {
     {browserMainKey, "Display Inline Images", reg::Sz},
     {browserMainKey, "Display Inline Videos", reg::Sz},
 };
+
+// The Windows policy and zone keys the lockdown writes, by the short names the lockdown uses;
+// its catalogues (lockdown/SystemPolicies.h, lockdown/BrowserPolicies.h) name the values.
+namespace policyKey {
+inline constexpr Key Explorer{reg::CurrentUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer"};
+inline constexpr Key System{reg::CurrentUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\System"};
+inline constexpr Key Network{reg::CurrentUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Network"};
+inline constexpr Key WinOldApp{reg::CurrentUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\WinOldApp"};
+inline constexpr Key PolicySystem{reg::CurrentUser, "Software\\Policies\\Microsoft\\Windows\\System"};
+inline constexpr Key ControlPanel{reg::CurrentUser, "Software\\Policies\\Microsoft\\Internet Explorer\\Control Panel"};
+inline constexpr Key Restrictions{reg::CurrentUser, "Software\\Policies\\Microsoft\\Internet Explorer\\Restrictions"};
+inline constexpr Key Zone3{reg::CurrentUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings\\Zones\\3"};
+// The user's zone map, spelled with its final backslash.
+inline constexpr Key Domains{reg::CurrentUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings\\ZoneMap\\Domains\\"};
+// The computer's zone map: one subkey per site that installer blocking puts in a zone.
+inline constexpr Key MachineZoneMap{reg::LocalMachine, "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings\\ZoneMap"};
+inline constexpr Key MachineDomains{reg::LocalMachine, "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings\\ZoneMap\\Domains"};
+// The programs that alone may run while the run restriction is on.
+inline constexpr Key RunList{reg::CurrentUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer\\RestrictRun"};
+}  // namespace policyKey
 
 // Keys the installation creates; the client itself only opens them.
 inline constexpr Key installedKeys[] = {serverKey, settingsKey, timersKey, programsKey, urlsKey, allowedKey, blockedKey, javaKey};

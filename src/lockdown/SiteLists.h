@@ -5,15 +5,12 @@
 #include <string>
 
 #include "core/StoredState.h"
+#include "lockdown/SettingsFile.h"
 
 namespace tavimo {
 
-// An entry of the site file (system folder + "\clt_msurls.ini").
-struct SiteFileEntry {
-  const char* section;
-  const char* key;
-};
-inline constexpr SiteFileEntry siteFileType{"Apply", "Type"};
+// The site file's entry that names the list in force.
+inline constexpr SettingsFileEntry siteFileType{"Apply", "Type"};
 
 namespace blockType {
 constexpr std::int32_t AllowList = 2;
@@ -23,7 +20,7 @@ constexpr std::int32_t BlockList = 3;
 // One list: the word naming it in the site file, its patterns entry, its mode, its key.
 struct SiteList {
   const char* typeWord;
-  SiteFileEntry urls;
+  SettingsFileEntry urls;
   std::int32_t mode;
   stored::Key key;
 };

@@ -3,7 +3,6 @@
 #include <string>
 
 #include "lockdown/SiteLists.h"
-#include "util/inimodule.h"
 #include "util/mdlRegistry.h"
 
 namespace tavimo {
@@ -12,7 +11,7 @@ namespace {
 
 void storePatterns(const SiteList& list, const std::string& file) {
   writeValue(stored::BlockType.key.hive, stored::BlockType.key.path, stored::BlockType.name, list.mode, REG_DWORD);
-  const std::string patterns = readIni(file, list.urls.section, list.urls.key);
+  const std::string patterns = readEntry(file, list.urls);
   std::size_t start = 0;
   for (;;) {
     const std::size_t comma = patterns.find(',', start);
@@ -31,7 +30,7 @@ void storePatterns(const SiteList& list, const std::string& file) {
 void serverblock() {
   const std::string file = siteFilePath();
   writeValue(stored::Blocking.key.hive, stored::Blocking.key.path, stored::Blocking.name, 1, REG_DWORD);
-  const std::string type = readIni(file, siteFileType.section, siteFileType.key);
+  const std::string type = readEntry(file, siteFileType);
   for (const SiteList* list : {&allowedSites, &blockedSites})
     if (type == list->typeWord) storePatterns(*list, file);
 }

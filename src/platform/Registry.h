@@ -75,6 +75,10 @@ class Registry {
   // RegDeleteKeyA: deletes the key under parent; fails with 5 when it has subkeys and with
   // 2 when it does not exist. Handles still open on it then fail with 1018.
   virtual Status deleteKey(RegKey parent, const std::string& path) = 0;
+  // RegDeleteTreeA with a path: deletes the key under parent together with all its subkeys
+  // and values; 2 when it does not exist. Handles still open on any of them then fail with
+  // 1018. An empty path is refused with 87, so that no call can empty a hive.
+  virtual Status deleteTree(RegKey parent, const std::string& path) = 0;
 
   // RegEnumValueA. *nameSize is the name buffer's size in characters, *dataSize the data
   // buffer's in bytes (data, type and dataSize may be null). On success the name is copied
@@ -111,6 +115,7 @@ class FakeRegistry : public Registry {
                     std::uint32_t* size) override;
   Status deleteValue(RegKey key, const std::string& name) override;
   Status deleteKey(RegKey parent, const std::string& path) override;
+  Status deleteTree(RegKey parent, const std::string& path) override;
   Status enumValue(RegKey key, std::uint32_t index, char* name, std::uint32_t* nameSize,
                    std::uint32_t* type, void* data, std::uint32_t* dataSize) override;
   Status enumKey(RegKey key, std::uint32_t index, char* name, std::uint32_t* nameSize) override;
@@ -138,6 +143,7 @@ class Win32Registry final : public Registry {
                     std::uint32_t* size) override;
   Status deleteValue(RegKey key, const std::string& name) override;
   Status deleteKey(RegKey parent, const std::string& path) override;
+  Status deleteTree(RegKey parent, const std::string& path) override;
   Status enumValue(RegKey key, std::uint32_t index, char* name, std::uint32_t* nameSize,
                    std::uint32_t* type, void* data, std::uint32_t* dataSize) override;
   Status enumKey(RegKey key, std::uint32_t index, char* name, std::uint32_t* nameSize) override;

@@ -50,6 +50,12 @@ bool splitPath(const std::string& path, std::vector<std::string>& names) {
   return true;
 }
 
+// A deleted key and everything below it: handles still open on any of them fail.
+void markDeleted(Node& node) {
+  node.deleted = true;
+  for (auto& [name, child] : node.subkeys) markDeleted(*child);
+}
+
 std::uint32_t grantedAccess(std::uint32_t requested) {
   return (requested & reg::MaximumAllowed) ? 0xFFFFFFFFu : requested;
 }
@@ -209,6 +215,17 @@ Status FakeRegistry::deleteKey(RegKey parent, const std::string& path) {
   if (found != status::Success) return found;
   if (!node->parent || !node->subkeys.empty()) return status::AccessDenied;
   node->deleted = true;
+  node->parent->subkeys.erase(upperAnsi(node->name));
+  return status::Success;
+}
+
+Status FakeRegistry::deleteTree(RegKey parent, const std::string& path) {
+  if (path.empty()) return status::InvalidParameter;
+  std::shared_ptr<Node> node;
+  Status found = impl_->walk(parent, path, false, node, nullptr);
+  if (found != status::Success) return found;
+  if (!node->parent) return status::AccessDenied;
+  markDeleted(*node);
   node->parent->subkeys.erase(upperAnsi(node->name));
   return status::Success;
 }

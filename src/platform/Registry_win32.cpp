@@ -95,6 +95,11 @@ Status Win32Registry::deleteKey(RegKey parent, const std::string& path) {
   return RegDeleteKeyA(toHkey(parent), path.c_str());
 }
 
+Status Win32Registry::deleteTree(RegKey parent, const std::string& path) {
+  if (path.empty()) return ERROR_INVALID_PARAMETER;
+  return RegDeleteTreeA(toHkey(parent), path.c_str());
+}
+
 Status Win32Registry::enumValue(RegKey key, std::uint32_t index, char* name,
                                 std::uint32_t* nameSize, std::uint32_t* type, void* data,
                                 std::uint32_t* dataSize) {

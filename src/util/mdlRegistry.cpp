@@ -118,6 +118,8 @@ void deleteValue(Hive hive, const std::string& keyPath, const std::string& value
 
 void deleteKey(Hive hive, const std::string& keyPath) { registry().deleteKey(hive, keyPath); }
 
+void deleteTree(Hive hive, const std::string& keyPath) { registry().deleteTree(hive, keyPath); }
+
 void createKey(Hive hive, const std::string& keyPath) {
   RegKey key = 0;
   if (registry().createKey(hive, keyPath, reg::FullAccess, &key, nullptr) == status::Success) {
@@ -137,5 +139,21 @@ const std::vector<std::string>& listBlockValues(Hive hive, const std::string& ke
 
 const std::vector<std::string>& valueList() { return listA; }
 const std::vector<std::string>& blockValueList() { return listB; }
+
+std::vector<std::string> listKeys(Hive hive, const std::string& keyPath) {
+  std::vector<std::string> names;
+  RegKey key = 0;
+  if (registry().openKey(hive, keyPath, reg::MaximumAllowed, &key) != status::Success) return names;
+  char name[256];
+  for (std::uint32_t index = 0;; ++index) {
+    std::uint32_t nameSize = sizeof name;
+    const Status result = registry().enumKey(key, index, name, &nameSize);
+    if (result == status::MoreData) continue;  // longer than a key name can be: skipped
+    if (result != status::Success) break;
+    names.emplace_back(name, nameSize);
+  }
+  registry().closeKey(key);
+  return names;
+}
 
 }  // namespace tavimo

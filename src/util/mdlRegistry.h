@@ -34,6 +34,8 @@ std::string readText(Hive hive, const std::string& keyPath, const std::string& v
 void deleteValue(Hive hive, const std::string& keyPath, const std::string& valueName);
 // Deletes a key that has no subkeys; a key with subkeys stays.
 void deleteKey(Hive hive, const std::string& keyPath);
+// Deletes a key with all its subkeys and values, on every Windows family alike.
+void deleteTree(Hive hive, const std::string& keyPath);
 // Creates the key and the keys on the way to it.
 void createKey(Hive hive, const std::string& keyPath);
 
@@ -43,6 +45,8 @@ const std::vector<std::string>& listValues(Hive hive, const std::string& keyPath
 const std::vector<std::string>& listBlockValues(Hive hive, const std::string& keyPath);  // list B
 const std::vector<std::string>& valueList();  // list A as the last listValues left it
 const std::vector<std::string>& blockValueList();  // list B as the last listBlockValues left it
+// The names of the key's subkeys, in name order; empty when the key cannot be opened.
+std::vector<std::string> listKeys(Hive hive, const std::string& keyPath);
 
 // Writes one value into an open key; the status of the write, 0 for a type that is not
 // written, 87 for a REG_DWORD value that is no number.

@@ -20,7 +20,7 @@ constexpr std::uint32_t sentinel = 0xdeadbeef;
 class RegistryContract : public ::testing::Test {
  protected:
   void SetUp() override {
-    deleteTree(reg::CurrentUser, scratchPath);
+    registry->deleteTree(reg::CurrentUser, scratchPath);
     ASSERT_EQ(status::Success, registry->createKey(reg::CurrentUser, scratchPath,
                                                    reg::FullAccess, &key, nullptr));
     Platform services = previous;
@@ -30,22 +30,9 @@ class RegistryContract : public ::testing::Test {
   void TearDown() override {
     installPlatform(previous);
     registry->closeKey(key);
-    deleteTree(reg::CurrentUser, scratchPath);
+    registry->deleteTree(reg::CurrentUser, scratchPath);
     RegKey gone = 0;
     EXPECT_EQ(status::FileNotFound, registry->openKey(reg::CurrentUser, scratchPath, reg::Read, &gone));
-  }
-
-  void deleteTree(RegKey parent, const std::string& path) {
-    RegKey opened = 0;
-    if (registry->openKey(parent, path, reg::FullAccess, &opened) != status::Success) return;
-    char name[256];
-    std::uint32_t size = sizeof name;
-    while (registry->enumKey(opened, 0, name, &size) == status::Success) {
-      deleteTree(opened, std::string(name, size));
-      size = sizeof name;
-    }
-    registry->closeKey(opened);
-    registry->deleteKey(parent, path);
   }
 
   void setString(const std::string& name, const std::string& text) {
@@ -152,6 +139,31 @@ TEST_F(RegistryContract, DeleteKeyFailsWhileTheKeyHasSubkeys) {
   EXPECT_EQ(status::Success, registry->deleteKey(key, "Parent\\Child"));
   EXPECT_EQ(status::Success, registry->deleteKey(key, "Parent"));
   EXPECT_EQ(status::FileNotFound, registry->deleteKey(key, "Parent"));
+}
+
+TEST_F(RegistryContract, DeleteTreeTakesTheKeyWithEverythingBelowIt) {
+  for (const char* path : {"Tree\\A\\B", "Tree\\C", "Sibling"}) {
+    RegKey created = 0;
+    ASSERT_EQ(status::Success, registry->createKey(key, path, reg::FullAccess, &created, nullptr));
+    registry->closeKey(created);
+  }
+  RegKey deep = 0;
+  ASSERT_EQ(status::Success, registry->openKey(key, "Tree\\A\\B", reg::FullAccess, &deep));
+  ASSERT_EQ(status::Success, registry->setValue(deep, "V", reg::Sz, "x", 1));
+
+  EXPECT_EQ(status::Success, registry->deleteTree(key, "tree"));
+  RegKey gone = sentinel;
+  EXPECT_EQ(status::FileNotFound, registry->openKey(key, "Tree", reg::Read, &gone));
+  EXPECT_EQ(status::KeyDeleted, registry->setValue(deep, "V", reg::Sz, "y", 1));
+  EXPECT_EQ(status::Success, registry->closeKey(deep));
+  EXPECT_EQ(status::FileNotFound, registry->deleteTree(key, "Tree"));
+
+  RegKey sibling = 0;
+  EXPECT_EQ(status::Success, registry->openKey(key, "Sibling", reg::Read, &sibling));
+  registry->closeKey(sibling);
+  setString("Kept", "x");
+  EXPECT_EQ(status::InvalidParameter, registry->deleteTree(key, ""));
+  EXPECT_EQ(std::vector<std::string>{"Kept"}, valueNames(key));
 }
 
 TEST_F(RegistryContract, HandleOfADeletedKeyFails) {
@@ -336,6 +348,18 @@ TEST_F(RegistryContract, LayerCreatesAndDeletesKeys) {
   deleteKey(HKEY_CURRENT_USER, child + "\\Grandchild");
   deleteKey(HKEY_CURRENT_USER, child);
   EXPECT_EQ(Variant(), readValue(HKEY_CURRENT_USER, child, "V"));
+}
+
+TEST_F(RegistryContract, LayerListsSubkeysAndDeletesATree) {
+  const std::string child = std::string(scratchPath) + "\\Child";
+  for (const char* name : {"b.com", "a.com ", "a.com"}) createKey(HKEY_CURRENT_USER, child + "\\" + name);
+  writeValue(HKEY_CURRENT_USER, child + "\\a.com", "*", 4, REG_DWORD);
+  EXPECT_EQ((std::vector<std::string>{"a.com", "a.com ", "b.com"}), listKeys(HKEY_CURRENT_USER, child));
+  EXPECT_TRUE(listKeys(HKEY_CURRENT_USER, child + "\\Missing").empty());
+
+  deleteTree(HKEY_CURRENT_USER, child);
+  EXPECT_TRUE(listKeys(HKEY_CURRENT_USER, scratchPath).empty());
+  EXPECT_EQ(Variant(), readValue(HKEY_CURRENT_USER, child + "\\a.com", "*"));
 }
 
 }  // namespace

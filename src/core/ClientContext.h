@@ -79,6 +79,9 @@ struct ClientContext {
   Date ticketExpiry{1899, 12, 30};  // the member or ticket session ended because its time ran out
   std::int16_t trayOwner = 0;  // whose window the tray notice hides: 1 guest, 2 member, 3 ticket
   std::string backupFile;
+  // How far the settings download the server ordered has come: 0 none, 1 the system file
+  // was asked for, 2 the browser file, 3 the website file.
+  std::int16_t settingsStep = 0;
 };
 
 ClientContext& client();

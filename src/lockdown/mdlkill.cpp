@@ -37,7 +37,7 @@ std::vector<ProcessId> runningProcesses(Desktop& desktop) {
 
 }  // namespace
 
-std::int16_t killProcess(const std::string& name) {
+std::int16_t killProcess(const std::string& name, const std::string& keep) {
   if (name.empty()) return 0;
   Desktop& desktop = *platform().desktop;
   std::int16_t ended = 0;
@@ -50,8 +50,9 @@ std::int16_t killProcess(const std::string& name) {
     if (desktop.enumProcessModules(process, &module, sizeof module, &needed)) {
       char path[256] = {};
       const std::uint32_t length = desktop.moduleFileName(process, 0, path, sizeof path);
-      if (namesFile(std::string_view(path, strnlen(path, length)), name) && desktop.terminateProcess(process, 0))
-        ++ended;
+      const std::string_view file(path, strnlen(path, length));
+      const bool kept = !keep.empty() && equalsIgnoringCase(file, keep);
+      if (namesFile(file, name) && !kept && desktop.terminateProcess(process, 0)) ++ended;
     }
     desktop.closeHandle(process);
   }

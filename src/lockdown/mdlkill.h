@@ -9,6 +9,7 @@ namespace tavimo {
 // Ends every process whose executable is the named file ("explorer.exe" ends
 // "C:\WINDOWS\Explorer.EXE"; case does not matter) and returns how many were ended.
 // Processes that cannot be opened or read are passed over; an empty name ends none.
-std::int16_t killProcess(const std::string& name);
+// A process whose executable is `keep` (a full path, any case) is left running.
+std::int16_t killProcess(const std::string& name, const std::string& keep = {});
 
 }  // namespace tavimo

@@ -3,44 +3,25 @@
 #include "core/ClientContext.h"
 #include "core/StoredState.h"
 #include "net/Message.h"
-#include "platform/Files.h"
-#include "platform/Platform.h"
+#include "net/ReceivedFile.h"
 #include "session/Tariff.h"
 
 namespace tavimo {
 
 namespace {
-
-// The file being written, from a start to the end of its transfer. Pieces that come outside
-// a transfer, or after a piece that could not be written, are dropped: a file with a gap
-// would read as a different tariff.
-std::optional<std::string> openFile;
-
-void startFile() {
-  Files& files = *platform().files;
-  const std::string path = stored::systemFile(stored::tariffFile);
-  openFile.reset();
-  if (files.exists(path)) files.remove(path);
-  if (files.writeAll(path, {})) openFile = path;
-}
-
-void appendPiece(const std::string& datagram) {
-  if (!openFile || datagram.size() <= 2) return;
-  if (!platform().files->append(*openFile, std::string_view(datagram).substr(2))) openFile.reset();
-}
-
+ReceivedFile tariffFile;
 }  // namespace
 
 std::optional<std::string> takeTariffDatagram(const std::string& datagram) {
   switch (messageCode(datagram)) {
     case '1':
-      startFile();
+      tariffFile.start(stored::systemFile(stored::tariffFile));
       return "2|" + client().pcName;
     case '4':
-      appendPiece(datagram);
+      if (datagram.size() > 2) tariffFile.append(std::string_view(datagram).substr(2));
       return "3|" + client().pcName;
     case '3':
-      openFile.reset();
+      tariffFile.close();
       loadTariff();
       return std::nullopt;
     default:
@@ -48,6 +29,6 @@ std::optional<std::string> takeTariffDatagram(const std::string& datagram) {
   }
 }
 
-void resetTariffTransfer() { openFile.reset(); }
+void resetTariffTransfer() { tariffFile.close(); }
 
 }  // namespace tavimo

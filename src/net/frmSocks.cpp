@@ -9,6 +9,7 @@
 #include "net/AccountReplies.h"
 #include "net/Message.h"
 #include "net/Ports.h"
+#include "net/SettingsTransfer.h"
 #include "net/TariffTransfer.h"
 #include "runtime/App.h"
 #include "runtime/MsgBox.h"
@@ -51,6 +52,7 @@ frmSocks::frmSocks() : Form("frmSocks") {
   wskMember.onDataArrival = [this](long) { takeMemberReply(wskMember.getData()); };
   wskTicket.onDataArrival = [this](long) { takeTicketReply(wskTicket.getData()); };
   wskGuest.onDataArrival = [this](long) { wskGuest_DataArrival(); };
+  Csetting.onDataArrival = [this](long) { Csetting_DataArrival(); };
   Timer2.onTimer = [this] { Timer2_Timer(); };
 }
 
@@ -121,6 +123,15 @@ void frmSocks::wskGuest_DataArrival() {
   wskGuest.setRemoteHost(client().serverName);
   wskGuest.setRemotePort(ports::serverGuest);
   wskGuest.sendData(*reply);
+}
+
+// The settings download; its acknowledgements go straight back to the server's settings port.
+void frmSocks::Csetting_DataArrival() {
+  const auto reply = takeSettingsDatagram(Csetting.getData());
+  if (!reply) return;
+  Csetting.setRemoteHost(client().serverName);
+  Csetting.setRemotePort(ports::serverSettings);
+  Csetting.sendData(*reply);
 }
 
 void frmSocks::Timer2_Timer() {

@@ -39,6 +39,7 @@ class frmSocks : public rt::Form {
   void wskServer_DataArrival();
   void wskServer_Error();
   void wskGuest_DataArrival();
+  void Csetting_DataArrival();
   void Timer2_Timer();
 };
 

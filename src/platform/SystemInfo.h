@@ -39,6 +39,9 @@ class SystemInfo {
   virtual std::uint32_t systemDirectory(char* buffer, std::uint32_t size) = 0;
   // GetVersionExA. False (and *version untouched) when the version cannot be read.
   virtual bool version(OsVersion* version) = 0;
+  // Whether the program runs under Wine (its ntdll names its version), where the desktop
+  // itself is a process called explorer.exe.
+  virtual bool wine() = 0;
 };
 
 // Values a test chooses. The system folder is a fresh temporary folder by default, made when
@@ -53,16 +56,19 @@ class FakeSystemInfo final : public SystemInfo {
   void setComputerName(std::string name) { computerName_ = std::move(name); }
   void setSystemDirectory(std::string folder) { systemDirectory_ = std::move(folder); }
   void setVersion(const OsVersion& version) { version_ = version; }
+  void setWine(bool wine) { wine_ = wine; }
 
   bool computerName(char* buffer, std::uint32_t* size) override;
   std::uint32_t systemDirectory(char* buffer, std::uint32_t size) override;
   bool version(OsVersion* version) override;
+  bool wine() override { return wine_; }
 
  private:
   std::string computerName_ = "TAVIMO-PC07";  // the name tests' headless network uses
   std::filesystem::path ownFolder_;
   std::string systemDirectory_;
   OsVersion version_ = os::WindowsXp;
+  bool wine_ = false;
 };
 
 #ifdef _WIN32
@@ -71,6 +77,7 @@ class Win32SystemInfo final : public SystemInfo {
   bool computerName(char* buffer, std::uint32_t* size) override;
   std::uint32_t systemDirectory(char* buffer, std::uint32_t size) override;
   bool version(OsVersion* version) override;
+  bool wine() override;
 };
 #endif
 

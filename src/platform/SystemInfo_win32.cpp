@@ -26,4 +26,9 @@ bool Win32SystemInfo::version(OsVersion* version) {
   return true;
 }
 
+bool Win32SystemInfo::wine() {
+  HMODULE ntdll = GetModuleHandleA("ntdll.dll");
+  return ntdll && GetProcAddress(ntdll, "wine_get_version") != nullptr;
+}
+
 }  // namespace tavimo

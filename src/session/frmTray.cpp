@@ -3,8 +3,8 @@
 #include "core/ClientContext.h"
 #include "runtime/App.h"
 #include "session/Pictures.h"
-#include "session/AccountTimerWindow.h"
-#include "session/frmtimer2.h"
+#include "session/TimerWindow.h"
+#include "session/TimerWindows.h"
 
 namespace tavimo {
 
@@ -29,18 +29,8 @@ frmTray::frmTray() : Form("frmTray") {
 }
 
 void frmTray::Command1_Click() {
-  if (TimerWindow* window = trayOwnerWindow()) window->hideFrm();
+  if (TimerWindow* window = timerWindowOf(client().trayOwner)) window->hideFrm();
   unload();
-}
-
-TimerWindow* trayOwnerWindow() {
-  rt::App& app = rt::app();
-  switch (client().trayOwner) {
-    case 1: return app.isLoaded<frmtimer2>() ? &app.form<frmtimer2>() : nullptr;
-    case 2: return app.isLoaded<frmtimer>() ? &app.form<frmtimer>() : nullptr;
-    case 3: return app.isLoaded<frmtimer3>() ? &app.form<frmtimer3>() : nullptr;
-    default: return nullptr;
-  }
 }
 
 }  // namespace tavimo

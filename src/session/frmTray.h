@@ -6,8 +6,6 @@
 
 namespace tavimo {
 
-class TimerWindow;
-
 class frmTray : public rt::Form {
  public:
   frmTray();
@@ -20,8 +18,5 @@ class frmTray : public rt::Form {
  private:
   void Command1_Click();
 };
-
-// The timer window that trayOwner names, when it is open; nullptr otherwise.
-TimerWindow* trayOwnerWindow();
 
 }  // namespace tavimo

@@ -1,5 +1,5 @@
-// An image: a window class of its own that paints the picture loaded for the control, at its
-// own size or stretched to the control's, on the colour behind the control.
+// An image: a window class of its own that paints the control's picture, at its own size or
+// stretched to the control's, on the colour behind the control.
 #include "runtime/Controls.h"
 #include "runtime/win32/WindowClassPeer.h"
 
@@ -35,15 +35,16 @@ class ImagePeer final : public WindowClassPeer {
   void paint(HWND hwnd) {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd, &ps);
-    Control* c = context_.controlAt(hwnd);
-    if (IPicture* picture = c ? context_.pictureOf(*c) : nullptr) {
+    auto* image = static_cast<Image*>(context_.controlAt(hwnd));
+    // The last picture loaded stays until the next one; the control says whether it has one.
+    if (IPicture* picture = image && !image->picture().empty() ? context_.pictureOf(*image) : nullptr) {
       OLE_XSIZE_HIMETRIC width = 0;
       OLE_YSIZE_HIMETRIC height = 0;
       picture->get_Width(&width);
       picture->get_Height(&height);
       RECT r;
       GetClientRect(hwnd, &r);
-      bool stretch = static_cast<Image*>(c)->stretch();
+      bool stretch = image->stretch();
       int cx = stretch ? r.right : MulDiv(width, 96, 2540);
       int cy = stretch ? r.bottom : MulDiv(height, 96, 2540);
       // A picture shown smaller keeps its detail only when its pixels are averaged.

@@ -16,7 +16,7 @@ class ButtonPeer final : public ControlPeer {
   ButtonPeer(Win32Context& context, DWORD buttonStyle, CheckState checkState = nullptr)
       : ControlPeer(context), buttonStyle_(buttonStyle), checkState_(checkState) {}
 
-  WindowSpec window(const Control&) const override { return {"BUTTON", buttonStyle_ | BS_NOTIFY | WS_TABSTOP}; }
+  WindowKind window(const Control&) const override { return {"BUTTON", buttonStyle_ | BS_NOTIFY | WS_TABSTOP}; }
 
   void apply(Control& c, HWND hwnd, Prop what) override {
     auto& button = static_cast<Button&>(c);

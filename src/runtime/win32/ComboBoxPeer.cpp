@@ -9,7 +9,7 @@ class ComboBoxPeer final : public ListPeer {
  public:
   explicit ComboBoxPeer(Win32Context& context) : ListPeer(context, CB_RESETCONTENT, CB_ADDSTRING) {}
 
-  WindowSpec window(const Control& c) const override {
+  WindowKind window(const Control& c) const override {
     DWORD kind = static_cast<const ComboBox&>(c).style() == ComboStyle::DropDownList ? CBS_DROPDOWNLIST : CBS_DROPDOWN;
     return {"COMBOBOX", WS_VSCROLL | WS_TABSTOP | kind};
   }

@@ -12,8 +12,8 @@
 
 namespace tavimo::rt {
 
-// The window a control is made of: its class, and the styles beyond those of every control.
-struct WindowSpec {
+// The kind of window a control is made of: its class, and the styles beyond those of every control.
+struct WindowKind {
   const char* windowClass;
   DWORD style = 0;
   DWORD exStyle = 0;
@@ -26,7 +26,7 @@ class ControlPeer {
   ControlPeer(const ControlPeer&) = delete;
   ControlPeer& operator=(const ControlPeer&) = delete;
 
-  virtual WindowSpec window(const Control& control) const = 0;
+  virtual WindowKind window(const Control& control) const = 0;
   // Pixels the window takes below the control's own height.
   virtual int extraHeight() const { return 0; }
   // The window exists and is bound to the control; it takes the control's state next.

@@ -38,12 +38,12 @@ void ControlWindows::create(Form& form, HWND formWindow) {
 
 void ControlWindows::create(Control& c, ControlPeer& peer, HWND formWindow) {
   HWND parent = c.container() ? context_.windowOf(*c.container()) : formWindow;
-  WindowSpec spec = peer.window(c);
-  DWORD style = WS_CHILD | WS_CLIPSIBLINGS | spec.style;
+  WindowKind windowKind = peer.window(c);
+  DWORD style = WS_CHILD | WS_CLIPSIBLINGS | windowKind.style;
   if (c.visible()) style |= WS_VISIBLE;
   if (!c.enabled()) style |= WS_DISABLED;
-  HWND hwnd = CreateWindowExA(spec.exStyle, spec.windowClass, "", style, pixels(c.left()), pixels(c.top()), pixels(c.width()),
-                              pixels(c.height()) + peer.extraHeight(), parent,
+  HWND hwnd = CreateWindowExA(windowKind.exStyle, windowKind.windowClass, "", style, pixels(c.left()), pixels(c.top()),
+                              pixels(c.width()), pixels(c.height()) + peer.extraHeight(), parent,
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(nextControlId_++)), context_.instance(), nullptr);
   context_.bind(c, hwnd);
   setNameProperty(hwnd, c.name());
@@ -57,7 +57,8 @@ void ControlWindows::update(Control& c, Prop what) {
   if (!hwnd) return;
   switch (what) {
     case Prop::Geometry:
-      MoveWindow(hwnd, pixels(c.left()), pixels(c.top()), pixels(c.width()), pixels(c.height()) + peerOf(c).extraHeight(), TRUE);
+      MoveWindow(hwnd, pixels(c.left()), pixels(c.top()), pixels(c.width()), pixels(c.height()) + peerOf(c).extraHeight(),
+                 TRUE);
       break;
     case Prop::Visible: ShowWindow(hwnd, c.visible() ? SW_SHOWNA : SW_HIDE); break;
     case Prop::Enabled: EnableWindow(hwnd, c.enabled()); break;

@@ -10,7 +10,7 @@ class FramePeer final : public WindowClassPeer {
  public:
   explicit FramePeer(Win32Context& context) : WindowClassPeer(context, "TavimoFrame") {}
 
-  WindowSpec window(const Control&) const override { return {windowClass(), WS_CLIPCHILDREN, WS_EX_CONTROLPARENT}; }
+  WindowKind window(const Control&) const override { return {windowClass(), WS_CLIPCHILDREN, WS_EX_CONTROLPARENT}; }
 
   void apply(Control&, HWND hwnd, Prop what) override {
     if (what == Prop::Caption) InvalidateRect(hwnd, nullptr, TRUE);

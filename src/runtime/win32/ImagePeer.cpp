@@ -10,7 +10,7 @@ class ImagePeer final : public WindowClassPeer {
  public:
   explicit ImagePeer(Win32Context& context) : WindowClassPeer(context, "TavimoImage") {}
 
-  WindowSpec window(const Control&) const override { return {windowClass()}; }
+  WindowKind window(const Control&) const override { return {windowClass()}; }
 
   void apply(Control&, HWND hwnd, Prop what) override {
     if (what == Prop::Picture) InvalidateRect(hwnd, nullptr, TRUE);

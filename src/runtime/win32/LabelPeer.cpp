@@ -10,7 +10,7 @@ class LabelPeer final : public ControlPeer {
  public:
   using ControlPeer::ControlPeer;
 
-  WindowSpec window(const Control&) const override { return {"STATIC", SS_LEFT | SS_NOTIFY}; }
+  WindowKind window(const Control&) const override { return {"STATIC", SS_LEFT | SS_NOTIFY}; }
 
   void apply(Control& c, HWND hwnd, Prop what) override {
     if (what != Prop::Caption) return;

@@ -8,7 +8,7 @@ class ListBoxPeer final : public ListPeer {
  public:
   explicit ListBoxPeer(Win32Context& context) : ListPeer(context, LB_RESETCONTENT, LB_ADDSTRING) {}
 
-  WindowSpec window(const Control& c) const override {
+  WindowKind window(const Control& c) const override {
     DWORD selection = static_cast<const ListBox&>(c).multiSelect() ? LBS_EXTENDEDSEL : 0;
     return {"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP | selection, WS_EX_CLIENTEDGE};
   }

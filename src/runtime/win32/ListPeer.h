@@ -15,7 +15,8 @@ class ListPeer : public ControlPeer {
     if (what != Prop::List) return;
     auto& list = static_cast<ListControl&>(c);
     SendMessageA(hwnd, resetMessage_, 0, 0);
-    for (int i = 0; i < list.listCount(); ++i) SendMessageA(hwnd, addMessage_, 0, reinterpret_cast<LPARAM>(list.list(i).c_str()));
+    for (int i = 0; i < list.listCount(); ++i)
+      SendMessageA(hwnd, addMessage_, 0, reinterpret_cast<LPARAM>(list.list(i).c_str()));
     apply(c, hwnd, Prop::ListIndex);
   }
 

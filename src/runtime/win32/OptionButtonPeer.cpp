@@ -4,8 +4,9 @@
 namespace tavimo::rt {
 
 std::unique_ptr<ControlPeer> makeOptionButtonPeer(Win32Context& context) {
-  return std::make_unique<ButtonPeer<OptionButton>>(
-      context, BS_RADIOBUTTON, [](const OptionButton& option) -> WPARAM { return option.value() ? BST_CHECKED : BST_UNCHECKED; });
+  return std::make_unique<ButtonPeer<OptionButton>>(context, BS_RADIOBUTTON, [](const OptionButton& option) -> WPARAM {
+    return option.value() ? BST_CHECKED : BST_UNCHECKED;
+  });
 }
 
 }  // namespace tavimo::rt

@@ -10,7 +10,7 @@ class TextBoxPeer final : public ControlPeer {
  public:
   using ControlPeer::ControlPeer;
 
-  WindowSpec window(const Control&) const override { return {"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE}; }
+  WindowKind window(const Control&) const override { return {"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE}; }
 
   void created(Control&, HWND hwnd) override {
     SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));

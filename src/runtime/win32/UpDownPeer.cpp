@@ -15,7 +15,7 @@ class UpDownPeer final : public ControlPeer {
  public:
   using ControlPeer::ControlPeer;
 
-  WindowSpec window(const Control&) const override {
+  WindowKind window(const Control&) const override {
     return {UPDOWN_CLASSA, UDS_ARROWKEYS | UDS_NOTHOUSANDS | UDS_HOTTRACK};
   }
 

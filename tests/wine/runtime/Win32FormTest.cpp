@@ -2,6 +2,9 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <fstream>
+#include <vector>
+
 #include "platform/Net.h"
 #include "platform/Platform.h"
 #include "runtime/App.h"
@@ -47,6 +50,34 @@ HWND findControl(HWND form, const std::string& name, int index = -1) {
       },
       reinterpret_cast<LPARAM>(&search));
   return search.found;
+}
+
+// A picture file of one colour, as a café's own picture would be: a 24-bit bitmap, rows padded
+// to four bytes.
+void writeBitmap(const std::string& path, COLORREF color, int size) {
+  const int rowBytes = (size * 3 + 3) & ~3;
+  BITMAPINFOHEADER info{};
+  info.biSize = sizeof info;
+  info.biWidth = size;
+  info.biHeight = size;
+  info.biPlanes = 1;
+  info.biBitCount = 24;
+  BITMAPFILEHEADER file{};
+  file.bfType = 0x4D42;  // "BM"
+  file.bfOffBits = sizeof file + sizeof info;
+  file.bfSize = file.bfOffBits + rowBytes * size;
+  std::vector<char> pixels(rowBytes * size);
+  for (int y = 0; y < size; ++y)
+    for (int x = 0; x < size; ++x) {
+      char* pixel = &pixels[y * rowBytes + x * 3];
+      pixel[0] = static_cast<char>(GetBValue(color));
+      pixel[1] = static_cast<char>(GetGValue(color));
+      pixel[2] = static_cast<char>(GetRValue(color));
+    }
+  std::ofstream out(path, std::ios::binary);
+  out.write(reinterpret_cast<const char*>(&file), sizeof file);
+  out.write(reinterpret_cast<const char*>(&info), sizeof info);
+  out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
 }
 
 struct frmAsk : Form {
@@ -183,6 +214,43 @@ TEST_F(Win32Forms, TypingAndClickingRaiseTheFormsEvents) {
                reinterpret_cast<LPARAM>(controlWindow(f.lstPrograms)));
   EXPECT_EQ(log.back(), "list 2");
   f.unload();
+}
+
+// Once the program takes an image's picture away, or a new one cannot be read, the window shows
+// what lies behind the image instead of the picture it had.
+TEST_F(Win32Forms, AnImageWithoutAPictureShowsNone) {
+  char folder[MAX_PATH] = {};
+  GetTempPathA(MAX_PATH, folder);
+  const std::string picture = std::string(folder) + "tavimo-image-test.bmp";
+  const COLORREF red = RGB(200, 30, 40);
+  writeBitmap(picture, red, 8);
+  struct Row {
+    const char* name;
+    std::function<void(Image&)> takeAway;
+  };
+  const Row rows[] = {
+      {"cleared", [](Image& image) { image.clearPicture(); }},
+      {"unreadable", [](Image& image) { image.loadPicture("C:\\no such folder\\picture.bmp"); }},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    auto& f = app.form<frmSmoke>();
+    f.show();
+    HWND image = controlWindow(f.Image1);
+    auto shown = [&] {
+      UpdateWindow(image);
+      HDC dc = GetDC(image);
+      COLORREF color = GetPixel(dc, 4, 4);
+      ReleaseDC(image, dc);
+      return color;
+    };
+    ASSERT_TRUE(f.Image1.loadPicture(picture));
+    ASSERT_EQ(shown(), red);
+    row.takeAway(f.Image1);
+    EXPECT_EQ(shown(), GetSysColor(COLOR_BTNFACE));
+    f.unload();
+  }
+  DeleteFileA(picture.c_str());
 }
 
 // The arrows step the number in the text box beside them, from what the user typed there.

@@ -10,6 +10,7 @@
 #include "platform/Platform.h"
 #include "platform/Profile.h"
 #include "platform/Registry.h"
+#include "platform/Shell.h"
 #include "platform/SystemInfo.h"
 #include "net/frmSocks.h"
 #include "runtime/App.h"
@@ -24,7 +25,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   Win32Files files;
   Win32Net net;
   Win32Desktop desktop;
-  installPlatform({&registry, &profile, &systemInfo, &files, &net, &desktop});
+  Win32Shell shell;
+  installPlatform({&registry, &profile, &systemInfo, &files, &net, &desktop, &shell});
 
   rt::Win32Backend backend(instance);
   rt::App app(backend, "TavimoClient");

@@ -20,7 +20,7 @@ using WindowHandle = std::uintptr_t;
 enum class Prop {
   Geometry, Visible, Enabled, Caption, Text, ForeColor, BackColor, Font, Value, List,
   ListIndex, Picture, MaxLength, PasswordChar, Locked, ToolTip, Selection, WindowState, Icon,
-  MousePointer
+  MousePointer, FillColor
 };
 
 struct PictureSize {

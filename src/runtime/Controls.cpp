@@ -133,8 +133,9 @@ void Image::setStretch(bool stretch) {
 }
 
 void Shape::setFillColor(long color) {
+  if (color == fillColor_) return;
   fillColor_ = color;
-  changed(Prop::BackColor);
+  changed(Prop::FillColor);
 }
 
 ImageList::ImageList(Form& form, std::string name, int index) : Control(form, ControlKind::ImageList, std::move(name), index) {

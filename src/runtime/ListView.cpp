@@ -38,8 +38,11 @@ void ListView::setSelected(int row, bool selected) {
 void ListView::userClicked(int row) {
   if (!effectivelyEnabled()) return;
   if (row >= 0 && row < rowCount()) {
-    for (int i = 0; i < rowCount(); ++i) rows_[i].selected = i == row;
-    changed(Prop::ListIndex);
+    // With multiple selection the click may have added a row to the others; the window says so.
+    if (!multiSelect_) {
+      for (int i = 0; i < rowCount(); ++i) rows_[i].selected = i == row;
+      changed(Prop::ListIndex);
+    }
     if (onItemClick) onItemClick(row);
   }
   if (onClick) onClick();

@@ -34,7 +34,7 @@ class ListView : public Control {
   void setSelected(int row, bool selected);
 
   // Events from the back end: the user clicked a row (-1: the empty part of the list), which
-  // selects it alone; the user changed the selection in another way.
+  // selects it alone unless the list takes several; the user changed the selection.
   void userClicked(int row);
   void userSelected(int row, bool selected);
 

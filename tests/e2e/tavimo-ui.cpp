@@ -1,6 +1,7 @@
 // tavimo-ui.exe: drives the client's windows from outside, as a person at the computer would,
-// for the end-to-end tests. Windows are found by caption, controls by the name the client
-// gives them (window properties "TavimoName" and "TavimoIndex").
+// for the end-to-end tests. Windows are found by caption (or by the form's name as "@name",
+// for windows whose caption changes), controls by the name the client gives them (window
+// properties "TavimoName" and "TavimoIndex").
 //
 //   tavimo-ui wait-window CAPTION [MS]          until a visible window has that caption
 //   tavimo-ui wait-gone CAPTION [MS]            until no visible window has it
@@ -12,9 +13,10 @@
 //   tavimo-ui wait-text CAPTION CONTROL TEXT [MS]
 //   tavimo-ui set-text CAPTION CONTROL TEXT     replaces the text, as pasting does
 //   tavimo-ui type CAPTION CONTROL TEXT         types the characters one by one
-//   tavimo-ui key CAPTION CONTROL return|tab    presses a key in the control
-//   tavimo-ui click CAPTION CONTROL             clicks a button; returns when the click is
-//                                               handled or has opened a modal window
+//   tavimo-ui key CAPTION CONTROL return|tab|right|left   presses a key in the control
+//   tavimo-ui click CAPTION CONTROL             clicks a button, label or picture; returns
+//                                               when the click is handled or has opened a
+//                                               modal window
 //   tavimo-ui wait-message TEXT [MS]            until a message box shows that text
 //   tavimo-ui answer-message TEXT ok|yes|no [MS]
 //   tavimo-ui wait-front CAPTION|TEXT [MS]       until the window with that caption (or else the
@@ -59,9 +61,17 @@ std::vector<HWND> topWindows() {
   return found;
 }
 
+// The name the client gave a form or control, empty for other windows.
+std::string tavimoName(HWND hwnd) {
+  char name[256] = {};
+  auto atom = static_cast<ATOM>(reinterpret_cast<UINT_PTR>(GetPropA(hwnd, "TavimoName")));
+  return atom && GlobalGetAtomNameA(atom, name, sizeof name) ? name : "";
+}
+
 HWND findWindow(const std::string& caption) {
+  const bool byName = caption.size() > 1 && caption[0] == '@';
   for (HWND hwnd : topWindows())
-    if (windowText(hwnd) == caption) return hwnd;
+    if (byName ? tavimoName(hwnd) == caption.substr(1) : windowText(hwnd) == caption) return hwnd;
   return nullptr;
 }
 
@@ -79,10 +89,7 @@ HWND findControl(HWND form, const std::string& spec) {
   }
   EnumChildWindows(form, [](HWND child, LPARAM data) -> BOOL {
     auto* s = reinterpret_cast<ControlSearch*>(data);
-    char name[256] = {};
-    auto atom = static_cast<ATOM>(reinterpret_cast<UINT_PTR>(GetPropA(child, "TavimoName")));
-    if (atom && GlobalGetAtomNameA(atom, name, sizeof name) && s->name == name &&
-        reinterpret_cast<INT_PTR>(GetPropA(child, "TavimoIndex")) == s->index + 1) {
+    if (tavimoName(child) == s->name && reinterpret_cast<INT_PTR>(GetPropA(child, "TavimoIndex")) == s->index + 1) {
       s->found = child;
       return FALSE;
     }
@@ -129,16 +136,27 @@ HWND coveringWindow(HWND target) {
 // Clicks and waits until the program has handled the click. A handler that opens a modal window
 // (a message box, a dialog) returns only when that is answered, which the test does next: the
 // wait ends as soon as the button's form is disabled by it.
-bool clickButton(HWND button) {
-  HWND form = GetAncestor(button, GA_ROOT);
+bool sendAndWait(HWND target, UINT message, WPARAM wParam, LPARAM lParam) {
+  HWND form = GetAncestor(target, GA_ROOT);
   bool handled = false;
   auto done = [](HWND, UINT, ULONG_PTR data, LRESULT) { *reinterpret_cast<bool*>(data) = true; };
-  if (!SendMessageCallbackA(button, BM_CLICK, 0, 0, done, reinterpret_cast<ULONG_PTR>(&handled))) return false;
+  if (!SendMessageCallbackA(target, message, wParam, lParam, done, reinterpret_cast<ULONG_PTR>(&handled))) return false;
   return waitFor(30000, [&] {
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-    return handled || !IsWindowEnabled(form);
+    return handled || !IsWindow(target) || !IsWindowEnabled(form);
   });
+}
+
+// A button takes the click as a button does; anything else as the mouse's left button going
+// down and up inside it.
+bool clickButton(HWND target) {
+  char className[64] = {};
+  GetClassNameA(target, className, sizeof className);
+  if (lstrcmpiA(className, "Button") == 0) return sendAndWait(target, BM_CLICK, 0, 0);
+  const LPARAM inside = MAKELPARAM(2, 2);
+  if (!sendAndWait(target, WM_LBUTTONDOWN, MK_LBUTTON, inside)) return false;
+  return !IsWindow(target) || sendAndWait(target, WM_LBUTTONUP, 0, inside);
 }
 
 int fail(const std::string& what) {
@@ -273,12 +291,15 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (command == "key") {
-    WPARAM key = text == "return" ? VK_RETURN : VK_TAB;
-    // Tab goes through the program's message loop, Return straight to the control.
+    WPARAM key = text == "return" ? VK_RETURN : text == "right" ? VK_RIGHT : text == "left" ? VK_LEFT : VK_TAB;
+    // Tab goes through the program's message loop, Return straight to the control as a
+    // character, an arrow as the key itself.
     if (key == VK_TAB)
       PostMessageA(target, WM_KEYDOWN, VK_TAB, 0);
-    else
+    else if (key == VK_RETURN)
       SendMessageA(target, WM_CHAR, key, 0);
+    else
+      SendMessageA(target, WM_KEYDOWN, key, 0);
     return 0;
   }
   return 2;

@@ -11,6 +11,30 @@ namespace tavimo::rt {
 
 namespace {
 constexpr const char* indexProperty = "TavimoIndex";
+constexpr UINT_PTR mouseSubclass = 1;
+// Set while the window holds the mouse because its control follows it; a window that takes
+// the mouse itself (a button) is left to let it go.
+constexpr const char* capturedProperty = "TavimoCaptured";
+
+// The buttons as the control's events number them, the shift keys, and the place in twips.
+MouseEvent mouseEvent(WPARAM wParam, LPARAM lParam) {
+  MouseEvent e;
+  e.button = ((wParam & MK_LBUTTON) ? 1 : 0) | ((wParam & MK_RBUTTON) ? 2 : 0) | ((wParam & MK_MBUTTON) ? 4 : 0);
+  e.shift = ((wParam & MK_SHIFT) ? 1 : 0) | ((wParam & MK_CONTROL) ? 2 : 0) | (GetKeyState(VK_MENU) < 0 ? 4 : 0);
+  e.x = twips(static_cast<short>(LOWORD(lParam)));
+  e.y = twips(static_cast<short>(HIWORD(lParam)));
+  return e;
+}
+
+int buttonOf(UINT message) {
+  switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP: return 1;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP: return 2;
+    default: return 4;
+  }
+}
 
 // What a new window takes from its control, font first; each peer uses what its kind has.
 constexpr Prop initialState[] = {Prop::Font,         Prop::Caption, Prop::Text,  Prop::MaxLength,
@@ -49,7 +73,53 @@ void ControlWindows::create(Control& c, ControlPeer& peer, HWND formWindow) {
   setNameProperty(hwnd, c.name());
   SetPropA(hwnd, indexProperty, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(c.index() + 1)));
   peer.created(c, hwnd);
+  SetWindowSubclass(hwnd, mouseProc, mouseSubclass, reinterpret_cast<DWORD_PTR>(this));
   for (Prop p : initialState) update(c, p);
+}
+
+// A control that follows the mouse keeps it while a button is down, as a drag needs. A handler
+// may close the control's form: the window is looked at again before it goes on.
+LRESULT CALLBACK ControlWindows::mouseProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self) {
+  Control* c = reinterpret_cast<ControlWindows*>(self)->context_.controlAt(hwnd);
+  if (c) {
+    switch (message) {
+      case WM_SETCURSOR:
+        if (c->mousePointer() == MousePointer::Hand && LOWORD(lParam) == HTCLIENT) {
+          SetCursor(LoadCursor(nullptr, IDC_HAND));
+          return TRUE;
+        }
+        break;
+      case WM_LBUTTONDOWN:
+      case WM_RBUTTONDOWN:
+      case WM_MBUTTONDOWN: {
+        MouseEvent e = mouseEvent(wParam, lParam);
+        e.button = buttonOf(message);
+        if (c->onMouseMove || c->onMouseUp) {
+          SetCapture(hwnd);
+          SetPropA(hwnd, capturedProperty, reinterpret_cast<HANDLE>(1));
+        }
+        c->mouseDown(e);
+        break;
+      }
+      case WM_MOUSEMOVE: c->mouseMove(mouseEvent(wParam, lParam)); break;
+      case WM_LBUTTONUP:
+      case WM_RBUTTONUP:
+      case WM_MBUTTONUP: {
+        MouseEvent e = mouseEvent(wParam, lParam);
+        e.button = buttonOf(message);
+        if (RemovePropA(hwnd, capturedProperty) && GetCapture() == hwnd) ReleaseCapture();
+        c->mouseUp(e);
+        break;
+      }
+      case WM_NCDESTROY:
+        RemovePropA(hwnd, capturedProperty);
+        RemoveWindowSubclass(hwnd, mouseProc, mouseSubclass);
+        break;
+      default: break;
+    }
+  }
+  if (!IsWindow(hwnd)) return 0;
+  return DefSubclassProc(hwnd, message, wParam, lParam);
 }
 
 void ControlWindows::update(Control& c, Prop what) {
@@ -66,6 +136,7 @@ void ControlWindows::update(Control& c, Prop what) {
     case Prop::ToolTip: updateToolTip(c, hwnd); break;
     case Prop::ForeColor:
     case Prop::BackColor: InvalidateRect(hwnd, nullptr, TRUE); break;
+    case Prop::MousePointer: break;  // asked for whenever the pointer is over the window
     default: peerOf(c).apply(c, hwnd, what); break;
   }
 }

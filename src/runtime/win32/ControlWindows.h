@@ -29,6 +29,8 @@ class ControlWindows {
  private:
   void create(Control& control, ControlPeer& peer, HWND formWindow);
   void updateToolTip(const Control& control, HWND hwnd);
+  // Every control's window passes the mouse to its control first: buttons, moves, pointer.
+  static LRESULT CALLBACK mouseProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self);
   // Only for a control that has a window, and so a peer.
   ControlPeer& peerOf(const Control& control) const { return *peers_.peerFor(control.kind()); }
 

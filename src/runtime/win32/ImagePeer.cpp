@@ -22,6 +22,14 @@ class ImagePeer final : public WindowClassPeer {
       paint(hwnd);
       return 0;
     }
+    // A click is the button going up over the picture it went down on.
+    if (message == WM_LBUTTONUP) {
+      POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+      RECT r;
+      GetClientRect(hwnd, &r);
+      if (auto* image = static_cast<Image*>(context_.controlAt(hwnd)); image && PtInRect(&r, at)) image->userClick();
+      return 0;
+    }
     if (message == WM_ERASEBKGND) {
       Control* c = context_.controlAt(hwnd);
       RECT r;

@@ -29,6 +29,10 @@ class LabelPeer final : public ControlPeer {
     UpdateWindow(GetParent(hwnd));
   }
 
+  void command(Control& c, HWND, WORD code) override {
+    if (code == STN_CLICKED) static_cast<Label&>(c).userClick();
+  }
+
   std::optional<LRESULT> colors(Control& c, HDC dc) override {
     return surfaceColors(c, dc, static_cast<Label&>(c).transparent());
   }

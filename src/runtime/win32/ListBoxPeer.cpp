@@ -30,6 +30,7 @@ class ListBoxPeer final : public ListPeer {
         for (int i = 0; i < list.listCount(); ++i) list.setSelected(i, SendMessageA(hwnd, LB_GETSEL, i, 0) > 0);
       list.userSelected(static_cast<int>(SendMessageA(hwnd, LB_GETCURSEL, 0, 0)));
     }
+    if (code == LBN_DBLCLK) static_cast<ListBox&>(c).userDoubleClicked();
     if (code == LBN_SETFOCUS) focused(c);
   }
 };

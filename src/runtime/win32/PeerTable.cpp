@@ -13,6 +13,9 @@ std::unique_ptr<ControlPeer> makeComboBoxPeer(Win32Context& context);
 std::unique_ptr<ControlPeer> makeFramePeer(Win32Context& context);
 std::unique_ptr<ControlPeer> makeImagePeer(Win32Context& context);
 std::unique_ptr<ControlPeer> makeUpDownPeer(Win32Context& context);
+std::unique_ptr<ControlPeer> makeTabStripPeer(Win32Context& context);
+std::unique_ptr<ControlPeer> makeShapePeer(Win32Context& context);
+std::unique_ptr<ControlPeer> makeListViewPeer(Win32Context& context);
 
 namespace {
 using MakePeer = std::unique_ptr<ControlPeer> (*)(Win32Context&);
@@ -28,6 +31,9 @@ const std::pair<ControlKind, MakePeer> peerMakers[] = {
     {ControlKind::Frame, makeFramePeer},
     {ControlKind::Image, makeImagePeer},
     {ControlKind::UpDown, makeUpDownPeer},
+    {ControlKind::TabStrip, makeTabStripPeer},
+    {ControlKind::Shape, makeShapePeer},
+    {ControlKind::ListView, makeListViewPeer},
 };
 }  // namespace
 

@@ -10,7 +10,10 @@ class TextBoxPeer final : public ControlPeer {
  public:
   using ControlPeer::ControlPeer;
 
-  WindowKind window(const Control&) const override { return {"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE}; }
+  WindowKind window(const Control& c) const override {
+    const DWORD lines = static_cast<const TextBox&>(c).multiLine() ? ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL : ES_AUTOHSCROLL;
+    return {"EDIT", lines | WS_TABSTOP, WS_EX_CLIENTEDGE};
+  }
 
   void created(Control&, HWND hwnd) override {
     SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));

@@ -68,6 +68,7 @@ struct Win32Backend::Impl {
 
   bool filter(MSG& message);
   void pump(const MSG& message);
+  std::optional<PictureSize> keep(Control& control, IPicture* picture);
   void reportBounds(Form& form, HWND hwnd);
 
   static LRESULT CALLBACK formProc(HWND, UINT, WPARAM, LPARAM);
@@ -201,30 +202,50 @@ WindowHandle Win32Backend::handleOf(const Form& form) const {
   return it == impl_->forms.end() ? 0 : reinterpret_cast<WindowHandle>(it->second);
 }
 
-std::optional<PictureSize> Win32Backend::loadPicture(Control& control, const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (bytes.empty()) return std::nullopt;
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
-  if (!memory) return std::nullopt;
-  memcpy(GlobalLock(memory), bytes.data(), bytes.size());
+namespace {
+// A picture from its file's bytes (BMP, GIF, JPEG, icon), as the system's picture object reads it.
+IPicture* pictureFromBytes(const void* bytes, std::size_t size) {
+  if (size == 0) return nullptr;
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
+  if (!memory) return nullptr;
+  memcpy(GlobalLock(memory), bytes, size);
   GlobalUnlock(memory);
   IStream* stream = nullptr;
   if (FAILED(CreateStreamOnHGlobal(memory, TRUE, &stream))) {
     GlobalFree(memory);
-    return std::nullopt;
+    return nullptr;
   }
   IPicture* picture = nullptr;
-  HRESULT hr = OleLoadPicture(stream, static_cast<LONG>(bytes.size()), FALSE, IID_IPicture, reinterpret_cast<void**>(&picture));
+  HRESULT hr = OleLoadPicture(stream, static_cast<LONG>(size), FALSE, IID_IPicture, reinterpret_cast<void**>(&picture));
   stream->Release();
-  if (FAILED(hr) || !picture) return std::nullopt;
-  impl_->context.keepPicture(control, picture);
+  return SUCCEEDED(hr) ? picture : nullptr;
+}
+}  // namespace
+
+std::optional<PictureSize> Win32Backend::Impl::keep(Control& control, IPicture* picture) {
+  if (!picture) return std::nullopt;
+  context.keepPicture(control, picture);
   OLE_XSIZE_HIMETRIC width = 0;
   OLE_YSIZE_HIMETRIC height = 0;
   picture->get_Width(&width);
   picture->get_Height(&height);
   return PictureSize{twips(MulDiv(width, 96, 2540)), twips(MulDiv(height, 96, 2540))};
+}
+
+std::optional<PictureSize> Win32Backend::loadPicture(Control& control, const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  return impl_->keep(control, pictureFromBytes(bytes.data(), bytes.size()));
+}
+
+std::optional<PictureSize> Win32Backend::loadResourcePicture(Control& control, const std::string& name) {
+  HMODULE program = GetModuleHandleA(nullptr);
+  HRSRC resource = FindResourceA(program, name.c_str(), MAKEINTRESOURCEA(10));  // RT_RCDATA
+  HGLOBAL loaded = resource ? LoadResource(program, resource) : nullptr;
+  const void* bytes = loaded ? LockResource(loaded) : nullptr;
+  if (!bytes) return std::nullopt;
+  return impl_->keep(control, pictureFromBytes(bytes, SizeofResource(program, resource)));
 }
 
 std::unique_ptr<LateBoundObject> Win32Backend::createObject(Form& form, const std::string& progId) {
@@ -371,8 +392,22 @@ LRESULT CALLBACK Win32Backend::Impl::formProc(HWND hwnd, UINT message, WPARAM wP
         }
       break;
     case WM_CLOSE: form->userClose(); return 0;
+    // The notification area reports what happens to a window's icon as a mouse move too.
+    case WM_MOUSEMOVE:
+      form->mouseMoved({0, 0, twips(static_cast<short>(LOWORD(lParam))), twips(static_cast<short>(HIWORD(lParam)))});
+      return 0;
+    case WM_SIZE:
+      // A minimised window has no place of its own to report.
+      if (wParam == SIZE_MINIMIZED) {
+        form->windowStateChanged(WindowState::Minimized);
+        return 0;
+      }
+      form->windowStateChanged(wParam == SIZE_MAXIMIZED ? WindowState::Maximized : WindowState::Normal);
+      impl->reportBounds(*form, hwnd);
+      return 0;
     case WM_MOVE:
-    case WM_SIZE: impl->reportBounds(*form, hwnd); return 0;
+      if (!IsIconic(hwnd)) impl->reportBounds(*form, hwnd);
+      return 0;
     case WM_ERASEBKGND: {
       RECT r;
       GetClientRect(hwnd, &r);

@@ -27,6 +27,8 @@ class Win32Backend : public Backend {
   void enableForm(Form& form, bool enabled) override;
   WindowHandle handleOf(const Form& form) const override;
   std::optional<PictureSize> loadPicture(Control& control, const std::string& path) override;
+  // The program's own RCDATA resource of that name.
+  std::optional<PictureSize> loadResourcePicture(Control& control, const std::string& name) override;
   PictureSize screenSize() override;
   PictureSize textSize(Control& control, const std::string& text) override;
   std::unique_ptr<LateBoundObject> createObject(Form& form, const std::string& progId) override;

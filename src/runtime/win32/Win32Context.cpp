@@ -69,7 +69,15 @@ HBRUSH Win32Context::brushFor(long color) {
   return brushes_[color] = CreateSolidBrush(colorOf(color));
 }
 
+// A shape under the control, in the same container, wins; then the frames around it.
 long Win32Context::backgroundOf(const Control& control) const {
+  for (const Control* other : control.form().controls()) {
+    if (other->kind() != ControlKind::Shape || other->container() != control.container() || !other->visible()) continue;
+    const bool covers = other->left() <= control.left() && other->top() <= control.top() &&
+                        other->left() + other->width() >= control.left() + control.width() &&
+                        other->top() + other->height() >= control.top() + control.height();
+    if (covers && other != &control) return static_cast<const Shape*>(other)->fillColor();
+  }
   for (Frame* frame = control.container(); frame; frame = frame->container())
     if (frame->backColor() != systemColor) return frame->backColor();
   return control.form().backColor();

@@ -50,7 +50,7 @@ class Win32Context {
 
   HFONT fontFor(const Font& font);
   HBRUSH brushFor(long color);
-  // The colour behind a control: its frame's, else its form's.
+  // The colour behind a control: a shape's it lies on, its frame's, else its form's.
   long backgroundOf(const Control& control) const;
 
   // Takes over the reference, releasing the control's previous picture.

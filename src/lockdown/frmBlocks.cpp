@@ -4,9 +4,11 @@
 #include <cstring>
 #include <vector>
 
+#include "lockdown/ScanPacing.h"
 #include "lockdown/SiteLists.h"
 #include "lockdown/Wildcard.h"
 #include "platform/Platform.h"
+#include "runtime/App.h"
 #include "util/mdlRegistry.h"
 
 namespace tavimo {
@@ -17,7 +19,7 @@ constexpr const char* siteAddressShape = "*?.*??.*??";
 }  // namespace
 
 frmBlocks::frmBlocks() : Form("frmBlocks") {
-  Timer1.setInterval(10);
+  Timer1.setInterval(scanInterval);
   Timer1.setEnabled(false);
   Timer1.onTimer = [this] { Timer1_Timer(); };
 }
@@ -34,8 +36,15 @@ void frmBlocks::onLoad() {
   Timer1.setEnabled(true);
 }
 
-// Every window is scanned each time: a browser may open, navigate or close at any moment.
 void frmBlocks::Timer1_Timer() {
+  rt::Backend& clock = rt::app().backend();
+  const std::uint64_t start = clock.microsecondCount();
+  scan();
+  pace(clock.microsecondCount() - start);
+}
+
+// Every window is scanned each time: a browser may open, navigate or close at any moment.
+void frmBlocks::scan() {
   Desktop& desktop = *platform().desktop;
   listChildWindows(lstWindows, desktop.desktopWindow());
   for (const std::string& item : lstWindows) {
@@ -51,6 +60,17 @@ void frmBlocks::Timer1_Timer() {
         case Verdict::Leave: break;
       }
     }
+  }
+}
+
+// Setting the interval restarts the count, so a pause runs from the end of the scan; a cheap
+// scan leaves the timer alone, on its interval counted from the scan's start.
+void frmBlocks::pace(std::uint64_t scanMicroseconds) {
+  const int pause = pauseAfterScan(scanMicroseconds);
+  if (pause) {
+    Timer1.setInterval(pause);
+  } else if (Timer1.interval() != scanInterval) {
+    Timer1.setInterval(scanInterval);
   }
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // The website filter: a hidden window whose timer looks into every Internet Explorer window
 // every 10 ms and sends the browser to the blocked page when its address is not allowed.
-// Loaded at the start of a customer session while "Blocking" is set; unloading it stops it.
+// A costly scan spaces the ticks out (ScanPacing.h). Loaded at the start of a customer
+// session while "Blocking" is set; unloading it stops it.
 #include <cstdint>
 #include <string>
 
@@ -31,6 +32,9 @@ class frmBlocks : public rt::Form {
  private:
   enum class Verdict { Leave, Redirect, EndTick };
   void Timer1_Timer();
+  void scan();
+  // Sets the timer for the next tick after a scan that took so many microseconds.
+  void pace(std::uint64_t scanMicroseconds);
   // What to do with a browser's address, as the mode and patterns say.
   Verdict judge(const std::string& address) const;
   static std::string addressIn(WindowHandle addressBox);

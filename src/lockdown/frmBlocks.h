@@ -5,6 +5,8 @@
 // session while "Blocking" is set; unloading it stops it.
 #include <cstdint>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "lockdown/ienann.h"
 #include "runtime/Form.h"
@@ -21,9 +23,10 @@ class frmBlocks : public rt::Form {
  public:
   frmBlocks();
   rt::Timer Timer1{*this, "Timer1"};
-  // Every window below the desktop; the descendants of one browser window; the patterns.
+  // Every window below the desktop; the descendants of one browser window (their titles are
+  // never looked at); the patterns.
   WindowList lstWindows;
-  WindowList lstWindows2;
+  std::vector<WindowHandle> lstWindows2;
   WindowList lstwindows4;
 
  protected:
@@ -36,10 +39,12 @@ class frmBlocks : public rt::Form {
   // Sets the timer for the next tick after a scan that took so many microseconds.
   void pace(std::uint64_t scanMicroseconds);
   // What to do with a browser's address, as the mode and patterns say.
-  Verdict judge(const std::string& address) const;
-  static std::string addressIn(WindowHandle addressBox);
+  Verdict judge(std::string_view address) const;
+  // The whole text of the address box, in a buffer that lives as long as the form.
+  std::string_view addressIn(WindowHandle addressBox);
   static void redirect(WindowHandle addressBox);
   std::int32_t blockType_ = 0;  // "BlockType" as read when the form loaded
+  std::vector<char> address_;
 };
 
 }  // namespace tavimo

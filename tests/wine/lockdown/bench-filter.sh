@@ -3,7 +3,7 @@
 #   tests/wine/lockdown/bench-filter.sh BUILD_DIR [OTHER_BUILD_DIR...]
 # With several Windows build folders (say, one built from an older commit), each size runs
 # every build in turn, so that their figures come from the same machine at the same time.
-# Settings: SCANS (1000), SESSION seconds (20), REDIRECTS (8), SIZES ("20 100 300").
+# Settings: SCANS (300), SESSION seconds (20), REDIRECTS (8), SIZES ("20 100 300").
 # Runs in a prefix of its own inside the first build folder, on a private X display.
 set -euo pipefail
 [ $# -ge 1 ] || { echo "usage: bench-filter.sh BUILD_DIR [OTHER_BUILD_DIR...]" >&2; exit 2; }
@@ -27,7 +27,7 @@ done
 for windows in ${SIZES:-20 100 300}; do
   for build in "${builds[@]}"; do
     echo "== $build"
-    wine "$build/tests/wine/lockdown/filter_bench.exe" "$windows" "${SCANS:-1000}" "${SESSION:-20}" "${REDIRECTS:-8}" \
+    wine "$build/tests/wine/lockdown/filter_bench.exe" "$windows" "${SCANS:-300}" "${SESSION:-20}" "${REDIRECTS:-8}" \
       "$server" 2>/dev/null
   done
 done

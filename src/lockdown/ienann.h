@@ -14,8 +14,12 @@ using WindowList = std::vector<std::string>;
 
 // Replaces the list with one item per descendant of parent, in the order the system
 // enumerates them: the handle in decimal, " - ", and the title (at most 254 characters).
+// The list's texts are written over in place, so a list refilled every tick keeps its memory.
 void listChildWindows(WindowList& list, WindowHandle parent);
 // The handle at the start of such an item: the number before the first "-"; 0 if none.
 WindowHandle listedWindow(const std::string& item);
+// Replaces the list with the handles of every descendant of parent, in the same order, for
+// a caller that needs no titles.
+void listChildHandles(std::vector<WindowHandle>& list, WindowHandle parent);
 
 }  // namespace tavimo

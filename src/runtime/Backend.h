@@ -59,6 +59,9 @@ class Backend {
 
   // Time and the event loop.
   virtual std::uint64_t tickCount() = 0;  // milliseconds, monotonic
+  // Microseconds, monotonic, for timing work shorter than a timer's interval: the tick count
+  // moves in steps of 10 to 16 ms and can miss such work altogether. Only differences count.
+  virtual std::uint64_t microsecondCount() = 0;
   virtual void startTimer(Timer& timer) = 0;
   virtual void stopTimer(Timer& timer) = 0;
   // Handles events until done() holds: the main loop and every modal loop.

@@ -79,6 +79,7 @@ class HeadlessBackend : public Backend {
   void setProgramFile(std::string path) { programFile_ = std::move(path); }
 
   std::uint64_t tickCount() override { return clock_.now(); }
+  std::uint64_t microsecondCount() override { return clock_.now() * 1000; }
   void startTimer(Timer& timer) override;
   void stopTimer(Timer& timer) override;
   void runUntil(const std::function<bool()>& done, Form* modal) override;

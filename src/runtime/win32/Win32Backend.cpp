@@ -272,6 +272,19 @@ std::string Win32Backend::programFile() {
   return std::string(path, length);
 }
 
+// Whole seconds and the remainder apart: counter × 10^6 would overflow after some days.
+std::uint64_t Win32Backend::microsecondCount() {
+  static const std::uint64_t frequency = [] {
+    LARGE_INTEGER f;
+    QueryPerformanceFrequency(&f);
+    return static_cast<std::uint64_t>(f.QuadPart);
+  }();
+  LARGE_INTEGER counter;
+  QueryPerformanceCounter(&counter);
+  const auto count = static_cast<std::uint64_t>(counter.QuadPart);
+  return count / frequency * 1'000'000 + count % frequency * 1'000'000 / frequency;
+}
+
 void Win32Backend::startTimer(Timer& timer) {
   UINT_PTR id = impl_->nextTimerId++;
   impl_->timerIds[&timer] = id;

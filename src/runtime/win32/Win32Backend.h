@@ -35,6 +35,7 @@ class Win32Backend : public Backend {
   std::string programFile() override;
 
   std::uint64_t tickCount() override { return GetTickCount64(); }
+  std::uint64_t microsecondCount() override;
   void startTimer(Timer& timer) override;
   void stopTimer(Timer& timer) override;
   void runUntil(const std::function<bool()>& done, Form* modal) override;

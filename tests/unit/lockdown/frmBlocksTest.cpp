@@ -190,6 +190,40 @@ TEST_F(WebsiteFilter, AllowListModeAlsoAllowsTheEmptyPage) {
   EXPECT_EQ(startFilter().lstwindows4, (std::vector<std::string>{"school", "about:blank"}));
 }
 
+// A tick reads each window's title once and a usual address with one message; an address
+// too long for that is still read whole.
+TEST(WebsiteFilterReads, EachTitleOnceAndTheWholeAddressWithAsFewMessagesAsItCan) {
+  const std::string get = " WM_GETTEXT", length = " WM_GETTEXTLENGTH";
+  struct Row {
+    std::size_t length;  // of the address, which ends in the pattern
+    std::vector<std::string> messages;
+  };
+  const Row rows[] = {
+      {40, {get}},
+      {2083, {get}},  // the longest address Internet Explorer takes
+      {2084, {get, length, get}},
+      {5000, {get, length, get}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.length);
+    testing::LockdownComputer computer;
+    writeValue(stored::BlockType.key.hive, stored::BlockType.key.path, stored::BlockType.name, blockList, REG_DWORD);
+    writeValue(stored::blockedKey.hive, stored::blockedKey.path, "games", "http://www.games.com", REG_SZ);
+    const std::string address = "http://www.example.com/?q=" + std::string(row.length - 31, 'x') + "games";
+    const Browser browser = openBrowser(computer.desktop, "Page - Microsoft Internet Explorer", address);
+    computer.desktop.addWindow("Notepad", "notes.txt - Notepad");
+    computer.h.app.form<frmBlocks>();
+    computer.h.backend.advance(10);
+
+    std::vector<std::string> expected;
+    for (const std::string& message : row.messages)
+      expected.push_back("SendMessageA " + std::to_string(browser.addressBox) + message);
+    expected.push_back("SendMessageA " + std::to_string(browser.addressBox) + " WM_SETTEXT " + blockedPageAddress);
+    EXPECT_EQ(computer.calls("SendMessageA"), expected);
+    EXPECT_EQ(computer.calls("GetWindowTextA").size(), computer.desktop.windows.size());
+  }
+}
+
 TEST(ListChildWindows, ListsEveryDescendantDepthFirstWithHandleAndTitle) {
   testing::LockdownComputer c;
   const WindowHandle top = c.desktop.addWindow("IEFrame", "Page - Microsoft Internet Explorer");

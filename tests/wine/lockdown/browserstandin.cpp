@@ -2,8 +2,9 @@
 // process of its own as they would be:
 //   browserstandin.exe [--others N] [address...]
 // opens one browser frame per address, titled "Page <n> - Microsoft Internet Explorer",
-// with the address in an Edit box inside a toolbar, and N other top-level windows with three
-// children each. It runs until it is ended.
+// shaped like Internet Explorer's (toolbars, the address in an Edit box inside a bar, the
+// page view, a status bar: twelve windows below the frame), and N other top-level windows
+// with three children each. It runs until it is ended.
 #include <windows.h>
 
 #include <cstdlib>
@@ -26,9 +27,18 @@ HWND frame(const std::string& title, int at) {
 
 void openBrowser(const std::string& address, int number) {
   HWND top = frame("Page " + std::to_string(number) + " - Microsoft Internet Explorer", number);
-  HWND bar = child(barClass, "", top, 0, 0, 460, 30);
-  child("EDIT", address.c_str(), bar, 4, 4, 440, 22);
-  child("STATIC", "page", top, 0, 32, 460, 120);
+  HWND bar = child(barClass, "", top, 0, 24, 460, 30);
+  child("STATIC", "Address", bar, 0, 4, 50, 22);
+  child("EDIT", address.c_str(), bar, 54, 4, 400, 22);
+  HWND buttons = child(barClass, "", top, 0, 0, 460, 24);
+  int x = 0;
+  for (const char* button : {"Back", "Forward", "Stop", "Refresh", "Home"}) {
+    child("BUTTON", button, buttons, x, 0, 40, 20);
+    x += 44;
+  }
+  HWND view = child("STATIC", "", top, 0, 56, 460, 100);
+  child("STATIC", "page", view, 0, 0, 460, 100);
+  child("STATIC", "Done", top, 0, 156, 460, 20);
 }
 
 void openOtherProgram(int number) {

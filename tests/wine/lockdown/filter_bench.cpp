@@ -1,9 +1,15 @@
 // What the website filter costs on a real desktop under Wine:
-//   filter_bench.exe <top-level windows> <ticks> <session seconds> [wineserver pid]
-// (each measurement stops after ten seconds) starts the stand-in program with one browser (an address that stays) and other programs'
-// windows (three children each), then times single ticks of the filter, the window scan
-// alone, and a session of real timer ticks. With the wineserver's Linux process id it also
-// counts the server's processor time, which Wine's window calls spend there.
+//   filter_bench.exe <top-level windows> <scans> <session seconds> <redirects> [wineserver pid]
+// starts the stand-in program with three browsers (addresses that stay) and other programs'
+// windows (three children each), waits until the system is idle, then measures
+//   - one scan: the filter's tick with its timer stopped, run <scans> times (or for twenty
+//     seconds) with a pause of 20 ms after each, as paced ticks run (back to back, each
+//     scan costs more: the wineserver never rests);
+//   - a session: the filter's own timer for <session seconds>, and the processor time it
+//     took in this program and, given the wineserver's Linux process id, in the server,
+//     where Wine's window calls spend about as much again;
+//   - redirects: <redirects> times, at moments spread over the filter's cadence, a browser
+//     shows a blocked address, and the time until the filter has sent it to the blocked page.
 #include <windows.h>
 
 #include <algorithm>
@@ -11,18 +17,21 @@
 #include <cstdlib>
 #include <cstring>
 #include <functional>
+#include <random>
 #include <string>
 #include <vector>
 
 #include "BlockListSetting.h"
 #include "lockdown/frmBlocks.h"
-#include "lockdown/ienann.h"
 #include "runtime/App.h"
 #include "runtime/win32/Win32Backend.h"
 #include "StandIn.h"
 
 namespace tavimo {
 namespace {
+
+constexpr char goodAddress[] = "http://www.goodsite.com/news";
+constexpr char blockedAddress[] = "http://www.games.com/play";
 
 double seconds(const FILETIME& time) {
   return (static_cast<ULONGLONG>(time.dwHighDateTime) << 32 | time.dwLowDateTime) / 1e7;
@@ -61,30 +70,103 @@ double now() {
   return static_cast<double>(counter.QuadPart) / frequency.QuadPart;
 }
 
+double median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values.empty() ? 0 : values[values.size() / 2];
+}
+
+// Waits until the wineserver has had little to do for half a second: a program that has just
+// opened hundreds of windows keeps it (and Wine's desktop) busy for a while.
+void waitUntilIdle(int serverPid) {
+  if (serverPid <= 0) {
+    testing::pumpFor(2000);
+    return;
+  }
+  for (int i = 0; i < 120; ++i) {
+    const double before = serverCpu(serverPid);
+    testing::pumpFor(500);
+    if (serverCpu(serverPid) - before <= 0.02) return;
+  }
+}
+
 struct Timing {
-  double meanMs, medianMs, worstMs, clientCpuMs, serverCpuMs;
+  double medianMs, meanMs, clientCpuMs, serverCpuMs;
 };
 
-// Runs the work the given number of times, or for ten seconds if that comes first.
+// Runs the work the given number of times, or for twenty seconds if that comes first, with
+// a pause after each; the processor times include what the pauses took.
 Timing timeRepeatedly(int times, int serverPid, const std::function<void()>& work) {
   std::vector<double> each;
   const double cpu0 = processCpu(), server0 = serverCpu(serverPid), start = now();
-  for (int i = 0; i < times && now() - start < 10; ++i) {
+  for (int i = 0; i < times && now() - start < 20; ++i) {
     const double t = now();
     work();
     each.push_back((now() - t) * 1000);
+    testing::pumpFor(20);
   }
-  times = static_cast<int>(each.size());
-  const double total = now() - start;
-  std::sort(each.begin(), each.end());
-  return {total * 1000 / times, each[each.size() / 2], each.back(), (processCpu() - cpu0) * 1000 / times,
-          (serverCpu(serverPid) - server0) * 1000 / times};
+  const double n = static_cast<double>(each.size());
+  double sum = 0;
+  for (double ms : each) sum += ms;
+  return {median(each), sum / n, (processCpu() - cpu0) * 1000 / n, (serverCpu(serverPid) - server0) * 1000 / n};
 }
 
 void print(const char* what, const Timing& t) {
-  std::printf("  %-24s mean %7.3f ms  median %7.3f ms  worst %7.3f ms  CPU client %7.3f ms + wineserver %7.3f ms\n", what,
-              t.meanMs, t.medianMs, t.worstMs, t.clientCpuMs, t.serverCpuMs);
+  std::printf("  %-18s median %8.3f ms  mean %8.3f ms  CPU client %7.3f ms + wineserver %7.3f ms\n", what, t.medianMs,
+              t.meanMs, t.clientCpuMs, t.serverCpuMs);
   std::fflush(stdout);
+}
+
+// The filter on its own timer, as in a customer's session; gives its share of one core.
+double runSession(frmBlocks& filter, int sessionSeconds, int serverPid) {
+  const std::function<void()> tick = filter.Timer1.onTimer;
+  std::vector<double> each;
+  filter.Timer1.onTimer = [&each, tick] {
+    const double t = now();
+    tick();
+    each.push_back((now() - t) * 1000);
+  };
+  const double cpu0 = processCpu(), server0 = serverCpu(serverPid), start = now();
+  testing::pumpFor(sessionSeconds * 1000);
+  const double elapsed = now() - start, client = processCpu() - cpu0, server = serverCpu(serverPid) - server0;
+  filter.Timer1.onTimer = tick;
+  const int ticks = static_cast<int>(each.size());
+  std::printf("  session of %.1f s: %d ticks, %.1f ms apart, each %.3f ms (median); CPU client %.2f s + wineserver %.2f s"
+              " = %.1f%% of one core\n",
+              elapsed, ticks, elapsed * 1000 / std::max(ticks, 1), median(each), client, server,
+              (client + server) * 100 / elapsed);
+  std::fflush(stdout);
+  return (client + server) * 100 / elapsed;
+}
+
+// Times from the browser showing a blocked address to the end of the tick that sent it to
+// the blocked page; each trial starts at a different moment of the filter's cadence.
+std::vector<double> timeRedirects(frmBlocks& filter, HWND box, int trials) {
+  const std::function<void()> tick = filter.Timer1.onTimer;
+  double shown = 0, redirected = 0;
+  filter.Timer1.onTimer = [&, tick] {
+    tick();
+    if (!redirected && testing::editText(box) == blockedPageAddress) redirected = now();
+  };
+  std::mt19937 phase(7);
+  std::vector<double> times;
+  for (int i = 0; i < trials; ++i) {
+    testing::pumpFor(std::uniform_int_distribution<DWORD>(50, 3000)(phase));
+    redirected = 0;
+    SendMessageA(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(blockedAddress));
+    shown = now();
+    if (!testing::waitFor([&] { return redirected != 0; }, 30000)) {
+      std::printf("  no redirect within 30 s\n");
+      break;
+    }
+    times.push_back((redirected - shown) * 1000);
+    SendMessageA(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(goodAddress));
+  }
+  filter.Timer1.onTimer = tick;
+  if (!times.empty())
+    std::printf("  redirect after    median %8.1f ms  worst %8.1f ms  (%zu times)\n", median(times),
+                *std::max_element(times.begin(), times.end()), times.size());
+  std::fflush(stdout);
+  return times;
 }
 
 }  // namespace
@@ -92,12 +174,12 @@ void print(const char* what, const Timing& t) {
 
 int main(int argc, char** argv) {
   using namespace tavimo;
-  if (argc < 4) {
-    std::fprintf(stderr, "usage: filter_bench <top-level windows> <ticks> <session seconds> [wineserver pid]\n");
+  if (argc < 5) {
+    std::fprintf(stderr, "usage: filter_bench <top-level windows> <scans> <session seconds> <redirects> [wineserver pid]\n");
     return 2;
   }
-  const int windows = std::atoi(argv[1]), ticks = std::atoi(argv[2]), sessionSeconds = std::atoi(argv[3]);
-  const int serverPid = argc > 4 ? std::atoi(argv[4]) : 0;
+  const int windows = std::atoi(argv[1]), scans = std::atoi(argv[2]), sessionSeconds = std::atoi(argv[3]);
+  const int redirects = std::atoi(argv[4]), serverPid = argc > 5 ? std::atoi(argv[5]) : 0;
 
   testing::Win32Services services;
   rt::Win32Backend backend{GetModuleHandleA(nullptr)};
@@ -105,53 +187,43 @@ int main(int argc, char** argv) {
   const char* patterns[] = {"games", "chat", "casino", "poker", "dating", "torrent", "warez", "proxy", "betting", "adult"};
   for (const char* p : patterns) testing::storeBlockList(p);
 
-  testing::StandIn desktop("--others " + std::to_string(windows - 1) + " http://www.goodsite.com/news");
+  constexpr int browsers = 3;
+  const int others = std::max(windows - browsers, 0);
+  std::string arguments = "--others " + std::to_string(others);
+  for (int i = 0; i < browsers; ++i) arguments += std::string(" ") + goodAddress;
+  testing::StandIn desktop(arguments);
+  const std::string lastOther = "Document " + std::to_string(others) + " - Notepad";
   if (!desktop.started() ||
-      !testing::waitFor([&] { return FindWindowA("TavimoStandInFrame", ("Document " + std::to_string(windows - 1) + " - Notepad").c_str()) || windows == 1; }, 60000) ||
-      !testing::waitFor([] { return testing::StandIn::addressBox(1) != nullptr; }, 60000)) {
+      !testing::waitFor([&] { return others == 0 || FindWindowA("TavimoStandInFrame", lastOther.c_str()); }, 60000) ||
+      !testing::waitFor([] { return testing::StandIn::addressBox(browsers) != nullptr; }, 60000)) {
     std::fprintf(stderr, "the stand-in program did not come up\n");
     return 1;
   }
-  testing::pumpFor(500);  // let it paint and settle
+  waitUntilIdle(serverPid);
+  HWND box = testing::StandIn::addressBox(2);
 
-  frmBlocks& filter = app.form<frmBlocks>();
-  WindowList all;
-  listChildWindows(all, platform().desktop->desktopWindow());
-  int topLevel = 0;
+  int topLevel = 0, all = 0;
   EnumWindows([](HWND, LPARAM count) { return ++*reinterpret_cast<int*>(count), TRUE; }, reinterpret_cast<LPARAM>(&topLevel));
-  std::printf("%d top-level windows, %zu windows in all below the desktop, %d ticks\n", topLevel, all.size(), ticks);
+  EnumChildWindows(GetDesktopWindow(), [](HWND, LPARAM count) { return ++*reinterpret_cast<int*>(count), TRUE; },
+                   reinterpret_cast<LPARAM>(&all));
+  std::printf("%d top-level windows, %d windows in all below the desktop\n", topLevel, all);
   std::fflush(stdout);
 
-  const std::function<void()> tick = filter.Timer1.onTimer;
-  print("one tick", timeRepeatedly(ticks, serverPid, tick));
-  print("window list with titles", timeRepeatedly(ticks, serverPid, [&all] { listChildWindows(all, platform().desktop->desktopWindow()); }));
-  print("enumeration alone", timeRepeatedly(ticks, serverPid, [] {
+  frmBlocks& filter = app.form<frmBlocks>();
+  filter.Timer1.setEnabled(false);
+  print("enumeration alone", timeRepeatedly(scans, serverPid, [] {
           int n = 0;
           platform().desktop->enumChildWindows(platform().desktop->desktopWindow(), [&n](WindowHandle) { return ++n, true; });
         }));
-  HWND box = testing::StandIn::addressBox(1);
-  print("browser address read", timeRepeatedly(ticks, serverPid, [box] { testing::editText(box); }));
-  print("address length (seam)", timeRepeatedly(ticks, serverPid, [box] {
-          platform().desktop->sendMessage(reinterpret_cast<WindowHandle>(box), wm::GetTextLength, 0, 0);
-        }));
-  HWND frame = GetAncestor(box, GA_ROOT);
-  WindowList below;
-  print("browser descendants", timeRepeatedly(ticks, serverPid, [&below, frame] { listChildWindows(below, reinterpret_cast<WindowHandle>(frame)); }));
+  const Timing scan = timeRepeatedly(scans, serverPid, filter.Timer1.onTimer);
+  print("one scan", scan);
+  filter.Timer1.setEnabled(true);
+  const double share = sessionSeconds > 0 ? runSession(filter, sessionSeconds, serverPid) : 0;
+  const std::vector<double> redirected = redirects > 0 ? timeRedirects(filter, box, redirects) : std::vector<double>{};
+  // One row for a table: windows, scan (median), share of a core, redirect (median, worst).
+  std::printf("| %d (%d) | %.1f ms | %.1f%% | %.0f / %.0f ms |\n", windows, topLevel, scan.medianMs, share,
+              median(redirected), redirected.empty() ? 0 : *std::max_element(redirected.begin(), redirected.end()));
 
-  if (sessionSeconds > 0) {
-    int sessionTicks = 0;
-    filter.Timer1.onTimer = [&sessionTicks, tick] {
-      ++sessionTicks;
-      tick();
-    };
-    const double cpu0 = processCpu(), server0 = serverCpu(serverPid), start = now();
-    testing::pumpFor(sessionSeconds * 1000);
-    const double elapsed = now() - start, client = processCpu() - cpu0, server = serverCpu(serverPid) - server0;
-    std::printf("  session of %.1f s: %d ticks (%.1f ms apart); CPU client %.2f s + wineserver %.2f s = %.1f%% of one core;"
-                " an hour: %.0f s of CPU\n",
-                elapsed, sessionTicks, elapsed * 1000 / sessionTicks, client, server, (client + server) * 100 / elapsed,
-                (client + server) * 3600 / elapsed);
-  }
   filter.unload();
   for (const char* p : patterns) testing::removeBlockList(p);
   return 0;

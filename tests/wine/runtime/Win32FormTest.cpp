@@ -317,6 +317,21 @@ TEST_F(Win32Forms, TimersTickOnTheRealClock) {
   f.unload();
 }
 
+// The tick count moves in steps of many milliseconds; the microsecond count must see less.
+TEST_F(Win32Forms, TheMicrosecondCountResolvesLessThanAMillisecondAndKeepsPace) {
+  Backend& backend = app.backend();
+  const std::uint64_t first = backend.microsecondCount();
+  std::uint64_t next = first;
+  while (next == first) next = backend.microsecondCount();
+  EXPECT_LT(next - first, 1000u);
+
+  const std::uint64_t ticks0 = backend.tickCount(), micro0 = backend.microsecondCount();
+  Sleep(200);
+  const std::uint64_t ticks = backend.tickCount() - ticks0, micro = backend.microsecondCount() - micro0;
+  EXPECT_GE(micro, 199'000u);
+  EXPECT_NEAR(static_cast<double>(micro) / 1000, static_cast<double>(ticks), 40.0);
+}
+
 TEST_F(Win32Forms, DoEventsReturnsWhileASlowTimerIsAlwaysDue) {
   auto& f = app.form<frmSmoke>();
   int ticks = 0;

@@ -47,7 +47,7 @@ ui set-text "Guest User Settings" Text1 ""
 ui type "Guest User Settings" Text1 "25"
 shot guest-setup-both "Guest User Settings"
 ui key "Guest User Settings" txtName return
-ui wait-window "Timer" 10000
+ui wait-window "@frmtimer2" 10000
 ui wait-gone "Login Mode" 5000
 expect_reg 'HKLM\Software\Tavimo\Timers' GuestName "REG_SZ:MARIA K"
 expect_reg 'HKLM\Software\Tavimo\Timers' TimeLimit "REG_SZ:25"

@@ -10,7 +10,7 @@ pc=$(client_pc_name)
 log_in guest guest
 wait_log "45673 guest/tariff .*<- .*  code 0 \[$pc\] \[rates\]$" 10
 wait_log "45673 guest/tariff .*-> .*  code 3 \[charges24.ini\]$" 10
-ui wait-front "Timer" 10000
+ui wait-front "@frmtimer2" 10000
 ui wait-gone "Login Mode" 5000
 cmp -s "$WINEPREFIX/drive_c/windows/system32/charges24.ini" "$repo/tools/devserver/sample/charges24.ini" ||
   fail "the tariff in the system folder is not the server's"

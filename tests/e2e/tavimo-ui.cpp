@@ -24,6 +24,10 @@
 //                                               other windows for half a second, as a person
 //                                               must see it to answer it
 //   tavimo-ui paint CAPTION                     has the window and its controls painted now
+//   tavimo-ui icon-double-click FORMNAME        what the notification area tells a window
+//                                               (shown or hidden) when its icon is double-clicked
+//   tavimo-ui click-row CAPTION CONTROL ROW     clicks a row of a list view (0 is the first)
+//   tavimo-ui cell CAPTION CONTROL ROW COLUMN   prints a list view cell's text
 //   tavimo-ui windows                           lists the visible windows
 //   tavimo-ui reg KEY NAME                      prints a value as "REG_SZ:text" (without the
 //                                               terminator the registry keeps), "REG_DWORD:n"
@@ -31,7 +35,9 @@
 // Exit code 0 on success, 1 when the window, control or text did not come within the time
 // (10 s unless MS is given), 2 on a usage error.
 #include <windows.h>
+#include <commctrl.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -159,6 +165,55 @@ bool clickButton(HWND target) {
   return !IsWindow(target) || sendAndWait(target, WM_LBUTTONUP, 0, inside);
 }
 
+// A list view's memory is the client's: a rectangle or a text is asked for in a buffer made
+// in its process and read back from there.
+class RemoteBuffer {
+ public:
+  RemoteBuffer(HWND window, std::size_t size) : size_(size) {
+    DWORD id = 0;
+    GetWindowThreadProcessId(window, &id);
+    process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, id);
+    if (process_) address_ = VirtualAllocEx(process_, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
+  }
+  ~RemoteBuffer() {
+    if (address_) VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
+    if (process_) CloseHandle(process_);
+  }
+  void* address() const { return address_; }
+  bool write(const void* data, std::size_t size) { return WriteProcessMemory(process_, address_, data, size, nullptr); }
+  bool read(void* data, std::size_t size) { return ReadProcessMemory(process_, address_, data, std::min(size, size_), nullptr); }
+
+ private:
+  HANDLE process_ = nullptr;
+  void* address_ = nullptr;
+  std::size_t size_;
+};
+
+bool clickRow(HWND view, int row) {
+  RemoteBuffer buffer(view, sizeof(RECT));
+  RECT r{LVIR_BOUNDS, 0, 0, 0};
+  if (!buffer.address() || !buffer.write(&r, sizeof r)) return false;
+  if (!SendMessageA(view, LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(buffer.address())) || !buffer.read(&r, sizeof r))
+    return false;
+  const LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  return sendAndWait(view, WM_LBUTTONDOWN, MK_LBUTTON, at) && sendAndWait(view, WM_LBUTTONUP, 0, at);
+}
+
+std::string listViewCell(HWND view, int row, int column) {
+  constexpr std::size_t textSize = 512;
+  RemoteBuffer buffer(view, sizeof(LVITEMA) + textSize);
+  if (!buffer.address()) return {};
+  LVITEMA item{};
+  item.iSubItem = column;
+  item.cchTextMax = textSize;
+  item.pszText = static_cast<char*>(buffer.address()) + sizeof(LVITEMA);
+  buffer.write(&item, sizeof item);
+  SendMessageA(view, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(buffer.address()));
+  std::vector<char> all(sizeof(LVITEMA) + textSize);
+  buffer.read(all.data(), all.size());
+  return std::string(all.data() + sizeof(LVITEMA));
+}
+
 int fail(const std::string& what) {
   std::fprintf(stderr, "tavimo-ui: %s\n", what.c_str());
   return 1;
@@ -226,6 +281,20 @@ int main(int argc, char** argv) {
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     return 0;
   }
+  if (command == "icon-double-click") {
+    std::pair<std::string, HWND> search(caption, nullptr);
+    EnumWindows([](HWND hwnd, LPARAM data) -> BOOL {
+      auto* s = reinterpret_cast<std::pair<std::string, HWND>*>(data);
+      if (tavimoName(hwnd) != s->first) return TRUE;
+      s->second = hwnd;
+      return FALSE;
+    }, reinterpret_cast<LPARAM>(&search));
+    HWND window = search.second;
+    if (!window) return fail("no window of form " + caption);
+    // The icon's id (1) and the mouse message, as Shell_NotifyIcon's callback brings them.
+    PostMessageA(window, WM_MOUSEMOVE, 1, WM_LBUTTONDBLCLK);
+    return 0;
+  }
   if (command == "wait-message")
     return waitFor(timeoutArg(argc, argv, 3), [&] { return findMessageBox(caption) != nullptr; }) ? 0 : fail("no message " + caption);
   if (command == "wait-front") {
@@ -278,6 +347,12 @@ int main(int argc, char** argv) {
   if (command == "click") return clickButton(target) ? 0 : fail(std::string("click on ") + argv[3] + " not handled");
   if (argc < 5) return 2;
   std::string text = argv[4];
+  if (command == "click-row") return clickRow(target, std::atoi(text.c_str())) ? 0 : fail("no row " + text);
+  if (command == "cell") {
+    if (argc < 6) return 2;
+    std::printf("%s\n", listViewCell(target, std::atoi(text.c_str()), std::atoi(argv[5])).c_str());
+    return 0;
+  }
   if (command == "wait-text")
     return waitFor(timeoutArg(argc, argv, 5), [&] { return windowText(target) == text; })
                ? 0

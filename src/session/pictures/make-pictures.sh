@@ -37,7 +37,7 @@ button close_normal.gif "$blue" -draw "line 4,4 11,11" -draw "line 11,4 4,11"
 button close_pressed.gif "$light" -draw "line 5,5 12,12" -draw "line 12,5 5,12"
 clock 32 tray_clock.gif "$white"
 # The notification area with the timer's icon in it, pointed at.
-convert -size 96x40 xc:"$white" -fill '#d8dde6' -stroke '#8a94a6' -draw "rectangle 0,14 95,39" \
+convert -size 96x40 xc:none -fill '#d8dde6' -stroke '#8a94a6' -draw "rectangle 0,14 95,39" \
   \( timer_logo.gif \) -geometry +62+19 -composite \
   -fill none -stroke "$blue" -strokewidth 2 -draw "line 30,4 58,22" -draw "polyline 50,22 58,22 56,14" \
   tray_area.gif

@@ -27,7 +27,7 @@ class TextBox : public Control {
   void setPasswordChar(char c);
   bool locked() const { return locked_; }  // read-only for the user
   void setLocked(bool locked);
-  // Several lines, wrapped at the box's width, with a scroll bar when they do not fit; set
+  // Several lines, wrapped at the box's width (the arrow keys scroll what does not fit); set
   // before the window is made.
   bool multiLine() const { return multiLine_; }
   void setMultiLine(bool multiLine) { multiLine_ = multiLine; }

@@ -32,8 +32,8 @@ frmOrders::frmOrders() : Form("frmOrders") {
   fraOr.move(120, 120, 3420, 4440);
   Lv1.setContainer(&fraOr);
   Lv1.move(120, 300, 3180, 3180);
-  Lv1.addColumn("Item(s)", 1980);
-  Lv1.addColumn("Price Per Item", 1140);
+  Lv1.addColumn("Item(s)", 1740);
+  Lv1.addColumn("Price Per Item", 1380);
   Label1.setCaption("Quantity:");
   Label1.setContainer(&fraOr);
   Label1.move(120, 3645, 840, 255);
@@ -49,9 +49,9 @@ frmOrders::frmOrders() : Form("frmOrders") {
   Frame1.move(3660, 120, 3420, 4440);
   Lv2.setContainer(&Frame1);
   Lv2.move(120, 300, 3180, 3180);
-  Lv2.addColumn("Item(s)", 1620);
+  Lv2.addColumn("Item(s)", 1380);
   Lv2.addColumn("Price", 780);
-  Lv2.addColumn("Quantity", 720);
+  Lv2.addColumn("Quantity", 960);
   Lv2.setMultiSelect(true);
   Command3.setCaption("&Delete Item");
   Command3.setContainer(&Frame1);

@@ -131,6 +131,9 @@ wait_log() {
   fail "the server never logged \"$pattern\""
 }
 
+# A remote command from the café server to this client, as its console sends one.
+remote_command() { "$TAVIMO_DEVSERVER" send --to 127.0.0.1 "$1" >/dev/null; }
+
 start_client() {
   wine "$TAVIMO_WIN64/TavimoClient.exe" >>"$work/client.out" 2>&1 &
 }

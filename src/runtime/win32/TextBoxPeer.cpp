@@ -11,7 +11,7 @@ class TextBoxPeer final : public ControlPeer {
   using ControlPeer::ControlPeer;
 
   WindowKind window(const Control& c) const override {
-    const DWORD lines = static_cast<const TextBox&>(c).multiLine() ? ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL : ES_AUTOHSCROLL;
+    const DWORD lines = static_cast<const TextBox&>(c).multiLine() ? ES_MULTILINE | ES_AUTOVSCROLL : ES_AUTOHSCROLL;
     return {"EDIT", lines | WS_TABSTOP, WS_EX_CLIENTEDGE};
   }
 

@@ -17,9 +17,13 @@ TEST(DevServerLog, OneLinePerDatagramWithPortPurposePeerAndFields) {
   EXPECT_EQ(stampedLine("14:03:22", "x"), "14:03:22 x");
 }
 
-TEST(DevServerLog, ATariffPieceIsShownAsOneFieldCutShort) {
+TEST(DevServerLog, AFilePieceIsShownAsOneFieldCutShort) {
   EXPECT_EQ(sentLine(Outgoing{port::guest, {"127.0.0.1", 45667}, "4|6|Flat\r\n"}),
             "45673 guest/tariff   -> 127.0.0.1:45667  code 4 [6|Flat\\x0D\\x0A] (8 bytes)");
+  EXPECT_EQ(sentLine(Outgoing{port::settings, {"127.0.0.1", 45680}, "4|URLS=a|b"}),
+            "45681 settings       -> 127.0.0.1:45680  code 4 [URLS=a|b] (8 bytes)");
+  EXPECT_EQ(sentLine(Outgoing{port::settings, {"127.0.0.1", 45680}, "3|sys"}),
+            "45681 settings       -> 127.0.0.1:45680  code 3 [sys]");
   const std::string piece(400, 'x');
   EXPECT_EQ(sentLine(Outgoing{port::guest, {"127.0.0.1", 45667}, "4|" + piece}),
             "45673 guest/tariff   -> 127.0.0.1:45667  code 4 [" + piece.substr(0, 60) +

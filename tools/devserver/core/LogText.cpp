@@ -8,11 +8,14 @@
 namespace tavimo::devserver {
 namespace {
 
+// The ports that send files in pieces: the tariff and the security settings.
+bool sendsFiles(std::uint16_t port) { return port == port::guest || port == port::settings; }
+
 // Content shown of a file piece the server sends: the piece may hold "|" and may be long.
 constexpr std::size_t pieceShown = 60;
 
 std::string describeSent(std::uint16_t port, std::string_view text) {
-  if (port != port::guest || datagramCode(text) != '4') return describeDatagram(text);
+  if (!sendsFiles(port) || datagramCode(text) != '4') return describeDatagram(text);
   const std::string_view piece = text.substr(2);
   std::string line = "code 4 [" + printable(piece.substr(0, pieceShown));
   if (piece.size() > pieceShown) line += "...";

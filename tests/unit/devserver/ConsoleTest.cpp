@@ -16,6 +16,17 @@ ClientList twoClients() {
   return clients;
 }
 
+// One datagram from the command port to the client's listener, and the note saying so.
+void expectOneCommand(const Outcome& outcome, const std::string& address, const std::string& text,
+                      const std::string& note) {
+  ASSERT_EQ(outcome.sends.size(), 1u);
+  EXPECT_EQ(outcome.sends[0].fromPort, port::commands);
+  EXPECT_EQ(outcome.sends[0].to, (Endpoint{address, port::clientListener}));
+  EXPECT_EQ(outcome.sends[0].text, text);
+  EXPECT_EQ(outcome.notes, std::vector<std::string>{note});
+  EXPECT_FALSE(outcome.quit);
+}
+
 TEST(DevServerConsole, SendGoesFromTheCommandPortToTheClientListener) {
   const struct {
     const char* line;
@@ -34,13 +45,7 @@ TEST(DevServerConsole, SendGoesFromTheCommandPortToTheClientListener) {
   const ClientList clients = twoClients();
   for (const auto& c : cases) {
     SCOPED_TRACE(c.line);
-    const Outcome outcome = runConsoleLine(c.line, clients);
-    ASSERT_EQ(outcome.sends.size(), 1u);
-    EXPECT_EQ(outcome.sends[0].fromPort, port::commands);
-    EXPECT_EQ(outcome.sends[0].to, (Endpoint{c.address, port::clientListener}));
-    EXPECT_EQ(outcome.sends[0].text, c.text);
-    EXPECT_EQ(outcome.notes, std::vector<std::string>{c.note});
-    EXPECT_FALSE(outcome.quit);
+    expectOneCommand(runConsoleLine(c.line, clients), c.address, c.text, c.note);
   }
 }
 
@@ -107,17 +112,11 @@ TEST(DevServerConsole, ShortcutsSendEveryRemoteCommand) {
   const ClientList clients = twoClients();
   for (const auto& c : shortcuts) {
     SCOPED_TRACE(c.line);
-    const Outcome outcome = runConsoleLine(c.line, clients);
-    ASSERT_EQ(outcome.sends.size(), 1u);
-    EXPECT_EQ(outcome.sends[0].fromPort, port::commands);
-    EXPECT_EQ(outcome.sends[0].to, (Endpoint{"192.168.1.21", port::clientListener}));
-    EXPECT_EQ(outcome.sends[0].text, c.text);
-    EXPECT_EQ(outcome.notes, std::vector<std::string>{"remote command \"" + std::string(c.text) + "\" to PC01 (192.168.1.21)"});
+    expectOneCommand(runConsoleLine(c.line, clients), "192.168.1.21", c.text,
+                     "remote command \"" + std::string(c.text) + "\" to PC01 (192.168.1.21)");
   }
-  const Outcome byAddress = runConsoleLine("PUSH-SETTINGS 10.0.0.9", clients);
-  ASSERT_EQ(byAddress.sends.size(), 1u);
-  EXPECT_EQ(byAddress.sends[0].to, (Endpoint{"10.0.0.9", port::clientListener}));
-  EXPECT_EQ(byAddress.sends[0].text, "8");
+  expectOneCommand(runConsoleLine("PUSH-SETTINGS 10.0.0.9", clients), "10.0.0.9", "8",
+                   "remote command \"8\" to 10.0.0.9");
 }
 
 // Help has one line per remote command: its code, its shortcut with arguments, what it does.

@@ -30,5 +30,22 @@ TEST(DevServerLog, AFilePieceIsShownAsOneFieldCutShort) {
                 "...] (400 bytes)");
 }
 
+TEST(DevServerLog, ARemoteCommandIsItsCodeAndAllThatFollows) {
+  const struct {
+    const char* text;
+    const char* shown;
+  } cases[] = {
+      {"1We close at ten", "code 1 [We close at ten]"},
+      {"6|Flat", "code 6 [|Flat]"},
+      {"h1:05:09 PM|0:4:59|2.5", "code h [1:05:09 PM|0:4:59|2.5]"},
+      {"8", "code 8 (no argument)"},
+      {"1\xe9t\xe9", "code 1 [\\xE9t\\xE9]"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(sentLine(Outgoing{port::commands, {"192.168.1.21", 45664}, c.text}),
+              std::string("45678 commands       -> 192.168.1.21:45664  ") + c.shown);
+  }
+}
+
 }  // namespace
 }  // namespace tavimo::devserver

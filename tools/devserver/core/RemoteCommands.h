@@ -1,6 +1,7 @@
 #pragma once
 // The remote commands a client's listener obeys: one datagram, its first character the code,
 // the rest its argument. Each has a console shortcut, so that staff need not know the codes.
+#include <cstddef>
 #include <span>
 #include <string>
 #include <string_view>

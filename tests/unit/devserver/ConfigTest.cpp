@@ -40,6 +40,11 @@ TEST(DevServerConfig, ReadsEverySection) {
       "[tariff]\n"
       "file = rates/charges24.ini\n"
       "piece_size = 400\n"
+      "[settings]\n"
+      "System_File = /srv/policies/system.ini\n"
+      "website_file = sites.ini\n"
+      "folder = security\n"
+      "piece_size = 100\n"
       "[items]\n"
       "Coffee = 1.50\n"
       "Ice Tea = 2\n");
@@ -52,6 +57,10 @@ TEST(DevServerConfig, ReadsEverySection) {
   EXPECT_NE(config.accounts.find(AccountKind::ticket, "1001"), nullptr);
   EXPECT_EQ(config.tariff.file, std::filesystem::path("/cafe/rates/charges24.ini"));
   EXPECT_EQ(config.tariff.pieceSize, 400u);
+  EXPECT_EQ(config.settings.path("sys"), std::filesystem::path("/srv/policies/system.ini"));
+  EXPECT_EQ(config.settings.path("exp"), std::filesystem::path("/cafe/security/clt_msiexplorer.ini"));
+  EXPECT_EQ(config.settings.path("url"), std::filesystem::path("/cafe/security/sites.ini"));
+  EXPECT_EQ(config.settings.pieceSize, 100u);
   ASSERT_EQ(config.items.size(), 2u);
   EXPECT_EQ(config.items[1].name, "Ice Tea");
   EXPECT_EQ(config.items[1].price, "2");
@@ -64,6 +73,11 @@ TEST(DevServerConfig, AnEmptyFileGivesTheDefaults) {
   EXPECT_EQ(config.address, "127.0.0.1");
   EXPECT_EQ(config.tariff.file, std::filesystem::path("/cafe/charges24.ini"));
   EXPECT_EQ(config.tariff.pieceSize, 512u);
+  EXPECT_EQ(config.settings.path("sys"), std::filesystem::path("/cafe/clt_mtssecurity.ini"));
+  EXPECT_EQ(config.settings.path("exp"), std::filesystem::path("/cafe/clt_msiexplorer.ini"));
+  EXPECT_EQ(config.settings.path("url"), std::filesystem::path("/cafe/clt_msurls.ini"));
+  EXPECT_EQ(config.settings.path("rates"), std::nullopt);
+  EXPECT_EQ(config.settings.pieceSize, 512u);
 }
 
 TEST(DevServerConfig, MistakesNameTheLineAndTheReason) {
@@ -73,7 +87,7 @@ TEST(DevServerConfig, MistakesNameTheLineAndTheReason) {
   } cases[] = {
       {"admin_password = x\n", "test.ini:1: \"admin_password = x\" is outside any [section]"},
       {"[server]\n[prices]\n",
-       "test.ini:2: unknown section [prices] (known: server, members, tickets, tariff, items)"},
+       "test.ini:2: unknown section [prices] (known: server, members, tickets, tariff, settings, items)"},
       {"[items]\nTea, hot = 1\n", "test.ini:2: item \"Tea, hot\": a name must not contain , or |"},
       {"[items]\nTea = one\n", "test.ini:2: item \"Tea\": price \"one\" must be a number such as 1.50"},
       {"[server\n", "test.ini:1: a section name needs a closing ]"},
@@ -94,6 +108,15 @@ TEST(DevServerConfig, MistakesNameTheLineAndTheReason) {
       {"[tariff]\npiece_size = 4k\n",
        "test.ini:2: piece_size: must be a whole number of bytes from 1 to 65000"},
       {"[tariff]\nfile =\n", "test.ini:2: file: needs a file name"},
+      {"[settings]\nbrowser_file =\n", "test.ini:2: browser_file: needs a file name"},
+      {"[settings]\nfolder =\n", "test.ini:2: folder: needs a folder name"},
+      {"[settings]\npiece_size = 0\n",
+       "test.ini:2: piece_size: must be a whole number of bytes from 1 to 65000"},
+      {"[settings]\nsys = a.ini\n",
+       "test.ini:2: sys: unknown setting (known: folder, system_file, browser_file, website_file, "
+       "piece_size)"},
+      {"[settings]\nwebsite_file = a.ini\nWebsite_File = b.ini\n",
+       "test.ini:3: Website_File is set twice (first on line 2)"},
       {"[members]\nanna = 1|2\n", "test.ini:2: member \"anna\" has 2 fields, expected 11 separated by |"},
   };
   for (const auto& c : cases) EXPECT_EQ(errorOf(c.text), c.error) << c.text;
@@ -107,6 +130,7 @@ TEST(DevServerConfig, TheSampleConfigurationLoads) {
   EXPECT_GE(config.accounts.size(AccountKind::ticket), 1u);
   EXPECT_GE(config.items.size(), 5u);
   EXPECT_EQ(config.tariff.file, std::filesystem::path(DEVSERVER_SAMPLE_DIR) / "charges24.ini");
+  EXPECT_EQ(config.settings.path("sys"), std::filesystem::path(DEVSERVER_SAMPLE_DIR) / "clt_mtssecurity.ini");
 }
 
 TEST(DevServerConfig, LoadingRefusesAMissingFileOrTariff) {

@@ -90,7 +90,6 @@ TEST(DevServer, ReportsAreRecordedFieldByField) {
       {port::orders, "2|PC01", "order from \"PC01\": no items"},
       {port::help, "1|PC01", "help request: pc=\"PC01\""},
       {port::settings, "", "settings request (sent with every hello and probe)"},
-      {port::settings, "0|PC01|sys", "settings file request: pc=\"PC01\" file=\"sys\""},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(harness.send(c.port, c.text), Texts{}) << c.text;

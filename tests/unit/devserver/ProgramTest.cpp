@@ -229,6 +229,34 @@ TEST_F(DevServerProgram, TheConsoleSendsACommandToAClientByNameAndQuits) {
   EXPECT_EQ(server.exitCode(), 0);
 }
 
+// What a client does after "8": its settings socket asks for a file, answers the start and
+// every piece, all on the settings port.
+TEST_F(DevServerProgram, ASettingsFileGoesToTheSettingsSocket) {
+  Udp settings(45680);
+  if (!settings.valid()) GTEST_SKIP() << "port 45680 is in use on this machine";
+  folder_.write("clt_mtssecurity.ini", "[startmenu]\r\nrunmenu=1\r\n");
+  Program server(folder_, serverArguments(), false);
+  ASSERT_TRUE(server.started());
+  ASSERT_TRUE(waitForText(log_, "ready on 127.0.0.1")) << server.errors();
+  const struct {
+    const char* sent;
+    const char* answer;
+  } exchange[] = {
+      {"0|PC01|sys", "1|sys"},
+      {"2|PC01|na", "4|[startmenu]\r\nrunmenu=1\r\n"},
+      {"3|PC01|na", "3|sys"},
+  };
+  for (const auto& step : exchange) {
+    SCOPED_TRACE(step.sent);
+    settings.sendTo(45681, step.sent);
+    const auto answer = settings.receive();
+    ASSERT_TRUE(answer.has_value());
+    EXPECT_EQ(answer->first, step.answer);
+    EXPECT_EQ(answer->second, 45681);
+  }
+  EXPECT_TRUE(waitForText(log_, "settings transfer of sys to 127.0.0.1:45680 complete: 24 bytes in 1 piece(s)"));
+}
+
 TEST_F(DevServerProgram, ASecondInvocationSendsOneCommand) {
   Udp listener(clientListener);
   if (!listener.valid()) GTEST_SKIP() << "port 45664 is in use on this machine";

@@ -24,6 +24,8 @@ inline Config harnessConfig(const TempFolder& folder, const std::string& tariff,
             std::nullopt);
   config.tariff.file = folder.write("charges24.ini", tariff);
   config.tariff.pieceSize = pieceSize;
+  config.settings.folder = folder.path();
+  config.settings.pieceSize = pieceSize;
   return config;
 }
 

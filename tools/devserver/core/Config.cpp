@@ -37,24 +37,54 @@ Problem readServer(Config& config, const std::string& key, std::string_view valu
          "address)";
 }
 
+Problem fileName(std::filesystem::path& target, const std::filesystem::path& folder,
+                 std::string_view value) {
+  if (value.empty()) return "needs a file name";
+  target = folder / std::filesystem::path(std::string(value));
+  return std::nullopt;
+}
+
+Problem pieceSize(std::size_t& target, std::string_view value) {
+  std::size_t size = 0;
+  const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), size);
+  if (error != std::errc() || end != value.data() + value.size() || size < 1 ||
+      size > maxPieceSize) {
+    return "must be a whole number of bytes from 1 to " + std::to_string(maxPieceSize);
+  }
+  target = size;
+  return std::nullopt;
+}
+
 Problem readTariff(Config& config, const std::string& key, std::string_view value,
                    const std::filesystem::path& folder) {
-  if (key == "file") {
-    if (value.empty()) return "needs a file name";
-    config.tariff.file = folder / std::filesystem::path(std::string(value));
-    return std::nullopt;
-  }
-  if (key == "piece_size") {
-    std::size_t size = 0;
-    const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), size);
-    if (error != std::errc() || end != value.data() + value.size() || size < 1 ||
-        size > maxPieceSize) {
-      return "must be a whole number of bytes from 1 to " + std::to_string(maxPieceSize);
-    }
-    config.tariff.pieceSize = size;
-    return std::nullopt;
-  }
+  if (key == "file") return fileName(config.tariff.file, folder, value);
+  if (key == "piece_size") return pieceSize(config.tariff.pieceSize, value);
   return "unknown setting (known: file, piece_size)";
+}
+
+// The settings files: the key that names each, and the name clients ask for it by.
+struct SettingsFileKey {
+  const char* key;
+  const char* name;
+};
+constexpr SettingsFileKey settingsFileKeys[] = {
+    {"system_file", "sys"}, {"browser_file", "exp"}, {"website_file", "url"}};
+
+// The settings file names stay as given: SettingsFiles::path takes them from the folder,
+// which may be set after them.
+Problem readSettings(Config& config, const std::string& key, std::string_view value,
+                     const std::filesystem::path& folder) {
+  SettingsFiles& settings = config.settings;
+  if (key == "folder") {
+    if (value.empty()) return "needs a folder name";
+    settings.folder = folder / std::filesystem::path(std::string(value));
+    return std::nullopt;
+  }
+  if (key == "piece_size") return pieceSize(settings.pieceSize, value);
+  for (const auto& file : settingsFileKeys) {
+    if (key == file.key) return fileName(settings.files[file.name], {}, value);  // no folder yet
+  }
+  return "unknown setting (known: folder, system_file, browser_file, website_file, piece_size)";
 }
 
 // "Coffee = 1.50": the client splits an item at its first "|" and an order at "," and "|".
@@ -83,21 +113,32 @@ std::map<std::string, SectionReader> sectionReaders(const std::filesystem::path&
        [folder](Config& config, const std::string& key, std::string_view value) {
          return readTariff(config, key, value, folder);
        }},
+      {"settings",
+       [folder](Config& config, const std::string& key, std::string_view value) {
+         return readSettings(config, key, value, folder);
+       }},
       {"items", readItem},
   };
 }
 
 // Sections whose names are settings: each may be given once.
 bool isSettingsSection(const std::string& section) {
-  return section == "server" || section == "tariff";
+  return section == "server" || section == "tariff" || section == "settings";
 }
 
 }  // namespace
+
+std::optional<std::filesystem::path> SettingsFiles::path(std::string_view name) const {
+  const auto file = files.find(std::string(name));
+  if (file == files.end()) return std::nullopt;
+  return (folder / file->second).lexically_normal();
+}
 
 Config readConfig(std::istream& in, const std::string& sourceName,
                   const std::filesystem::path& folder) {
   Config config;
   config.tariff.file = folder / "charges24.ini";
+  config.settings.folder = folder;
   const auto readers = sectionReaders(folder);
   const SectionReader* reader = nullptr;
   std::string section;
@@ -117,7 +158,7 @@ Config readConfig(std::istream& in, const std::string& sourceName,
       const auto found = readers.find(section);
       if (found == readers.end()) {
         fail("unknown section [" + std::string(text.substr(1, text.size() - 2)) +
-             "] (known: server, members, tickets, tariff, items)");
+             "] (known: server, members, tickets, tariff, settings, items)");
       }
       reader = &found->second;
       continue;

@@ -1,34 +1,45 @@
 #include "core/Console.h"
 
+#include <algorithm>
+
 #include "core/Datagram.h"
 #include "core/Ports.h"
+#include "core/RemoteCommands.h"
 #include "core/TextTools.h"
 
 namespace tavimo::devserver {
 namespace {
 
-constexpr const char* helpText =
+constexpr const char* consoleCommands =
     "console commands:\n"
-    "  send PCNAME TEXT   send TEXT as a remote command to a client seen by its computer name\n"
-    "  send HOST TEXT     send TEXT to HOST (address or host name), port 45664\n"
-    "  clients            list the clients seen (computer name and address)\n"
-    "  help               this text\n"
-    "  quit               stop the server\n"
-    "remote commands (the first character is the code; TEXT is sent as typed):\n"
-    "  1<message>                       show an administrator message\n"
-    "  h<login time>|<elapsed>|<amount> resume a guest session with these figures\n"
-    "  4                                log a guest in\n"
-    "  5                                log the session out\n"
-    "  p / t                            pause / resume the session clock\n"
-    "  2 / 3                            block / unblock keyboard and mouse\n"
-    "  6|<rate type>                    set the tariff section for guests\n"
-    "  s / n                            guests must / need not choose a duration\n"
-    "  l / g                            guests must / need not type a name\n"
-    "  c                                continue the interrupted guest session\n"
-    "  7                                lift the security settings\n"
-    "  8                                download the security settings\n"
-    "  9 / 0                            shut down / restart the computer\n"
-    "  x                                close the client";
+    "  send PC TEXT   send TEXT as typed as a remote command; PC is a computer name seen by\n"
+    "                 its hello (any case) or an address or host name (port 45664)\n"
+    "  clients        list the clients seen (computer name and address)\n"
+    "  help           this text\n"
+    "  quit           stop the server\n"
+    "remote commands: send PC TEXT (the first character of TEXT is the code) or a shortcut:";
+
+constexpr const char* remoteCommandNotes =
+    "  FIGURES: login time|elapsed|amount, e.g. 1:05:09 PM|0:4:59|2.5\n"
+    "  idle: nobody logged in; session: a customer session runs; no session: none runs\n"
+    "  push-settings: obeyed where SecSetting is 1 (HKLM\\Software\\Tavimo\\Settings)";
+
+// "  8      push-settings PC   downloads and applies ...": the code and what follows it, the
+// shortcut with its arguments, and what the client does, in columns.
+std::string remoteCommandsHelp() {
+  const auto commands = remoteCommands();
+  std::size_t width = 0;
+  for (const auto& c : commands) width = std::max(width, shortcutUsage(c).size());
+  std::string text = "  code   " + std::string("shortcut").append(width - 8, ' ') + "  the client";
+  for (const auto& c : commands) {
+    std::string code = std::string(1, c.code) + c.lead + (*c.argument ? "..." : "");
+    code.resize(7, ' ');
+    std::string shortcut = shortcutUsage(c);
+    shortcut.resize(width, ' ');
+    text += "\n  " + code + shortcut + "  " + c.meaning;
+  }
+  return text;
+}
 
 // The first word and the rest after one blank: "send PC01 1Hello there" -> "send",
 // "PC01 1Hello there". The rest keeps its own blanks: remote commands are sent as typed.
@@ -38,23 +49,39 @@ std::pair<std::string_view, std::string_view> firstWord(std::string_view text) {
   return {text.substr(0, blank), text.substr(blank + 1)};
 }
 
-Outcome sendCommand(std::string_view arguments, const ClientList& clients) {
+// To a client seen by that computer name, or else to the target as an address or host name.
+Outcome commandTo(std::string_view target, const std::string& text, const ClientList& clients) {
   Outcome outcome;
-  const auto [target, text] = firstWord(arguments);
-  if (target.empty() || text.empty()) {
-    outcome.notes.push_back("usage: send PCNAME|HOST TEXT (type help for the remote commands)");
-    return outcome;
-  }
   std::string address(target);
-  std::string who = std::string(target);
+  std::string who(target);
   if (const ClientRecord* client = clients.find(target)) {
     address = client->address;
     who = client->pcName + " (" + client->address + ")";
   }
-  outcome.sends.push_back(Outgoing{port::commands, Endpoint{address, port::clientListener},
-                                   std::string(text)});
+  outcome.sends.push_back(Outgoing{port::commands, Endpoint{address, port::clientListener}, text});
   outcome.notes.push_back("remote command \"" + printable(text) + "\" to " + who);
   return outcome;
+}
+
+Outcome usage(const std::string& line) {
+  Outcome outcome;
+  outcome.notes.push_back("usage: " + line + " (type help for the remote commands)");
+  return outcome;
+}
+
+Outcome sendCommand(std::string_view arguments, const ClientList& clients) {
+  const auto [target, text] = firstWord(arguments);
+  if (target.empty() || text.empty()) return usage("send PC TEXT");
+  return commandTo(target, std::string(text), clients);
+}
+
+Outcome shortcutCommand(const RemoteCommand& command, std::string_view arguments,
+                        const ClientList& clients) {
+  const auto [target, argument] = firstWord(arguments);
+  if (target.empty() || !fitsArgument(command, argument)) {
+    return usage(shortcutUsage(command));
+  }
+  return commandTo(target, commandText(command, argument), clients);
 }
 
 Outcome listClients(const ClientList& clients) {
@@ -70,7 +97,9 @@ Outcome listClients(const ClientList& clients) {
 
 }  // namespace
 
-std::string consoleHelp() { return helpText; }
+std::string consoleHelp() {
+  return std::string(consoleCommands) + "\n" + remoteCommandsHelp() + "\n" + remoteCommandNotes;
+}
 
 Outcome runConsoleLine(std::string_view line, const ClientList& clients) {
   // A line typed at a terminal may end in a carriage return; keep blanks inside the text.
@@ -81,9 +110,11 @@ Outcome runConsoleLine(std::string_view line, const ClientList& clients) {
   Outcome outcome;
   if (name.empty()) return outcome;
   if (name == "send") return sendCommand(arguments, clients);
+  if (const RemoteCommand* shortcut = findShortcut(name)) return shortcutCommand(*shortcut, arguments, clients);
   if (name == "clients") return listClients(clients);
   if (name == "help") {
-    for (const auto part : splitAt(helpText, '\n')) outcome.notes.emplace_back(part);
+    const std::string help = consoleHelp();
+    for (const auto part : splitAt(help, '\n')) outcome.notes.emplace_back(part);
   } else if (name == "quit" || name == "exit") {
     outcome.quit = true;
     outcome.notes.push_back("stopping");

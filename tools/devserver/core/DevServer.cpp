@@ -26,14 +26,15 @@ void ignore(const Incoming& datagram, Outcome& outcome) {
 DevServer::DevServer(Config config, ServerClock clock)
     : config_(std::move(config)),
       clock_(std::move(clock)),
-      transfers_(config_.tariff.pieceSize) {}
+      tariffTransfers_("tariff", config_.tariff.pieceSize),
+      settingsTransfers_("settings", config_.settings.pieceSize) {}
 
 const std::map<std::uint16_t, DevServer::Handler>& DevServer::handlers() {
   static const std::map<std::uint16_t, Handler> table = {
       {port::hello, &DevServer::onHello},     {port::reports, &DevServer::onReport},
       {port::guest, &DevServer::onGuest},     {port::member, &DevServer::onMember},
       {port::ticket, &DevServer::onTicket},   {port::orders, &DevServer::onOrders},
-      {port::help, &DevServer::onRecordOnly}, {port::settings, &DevServer::onRecordOnly},
+      {port::help, &DevServer::onRecordOnly}, {port::settings, &DevServer::onSettings},
       {port::commands, &DevServer::onRecordOnly},
   };
   return table;
@@ -78,30 +79,53 @@ void DevServer::onReport(const Incoming& datagram, Outcome& outcome) {
 }
 
 void DevServer::onGuest(const Incoming& datagram, Outcome& outcome) {
-  const char code = datagramCode(datagram.text);
   const auto fields = datagramFields(datagram.text, 2);
-  if (code == '0' && fields.size() == 2 && fields[1] == "rates") {
-    beginTariff(datagram, outcome);
-  } else if ((code == '2' || code == '3') && !fields.empty()) {
-    TransferStep step = transfers_.acknowledge(datagram.from, code);
-    if (step.datagram) reply(datagram, std::move(*step.datagram), outcome);
-    outcome.notes.push_back(std::move(step.note));
-  } else {
+  if (datagramCode(datagram.text) == '0' && fields.size() == 2 && fields[1] == "rates") {
+    beginTransfer(tariffTransfers_, "charges24.ini", config_.tariff.file, datagram, outcome);
+  } else if (!acknowledgeTransfer(tariffTransfers_, datagram, outcome)) {
     onRecordOnly(datagram, outcome);
   }
 }
 
-// The file is read for every request, so that an edited tariff reaches the next guest.
-void DevServer::beginTariff(const Incoming& datagram, Outcome& outcome) {
-  auto content = readWholeFile(config_.tariff.file);
+// "0|PC01|sys", "0|PC01|exp", "0|PC01|url": the client asks for one security settings file
+// (after the remote command "8" and then at the end of each file); "" comes with every hello.
+void DevServer::onSettings(const Incoming& datagram, Outcome& outcome) {
+  const auto fields = datagramFields(datagram.text, 2);
+  if (datagramCode(datagram.text) == '0' && fields.size() == 2) {
+    if (const auto file = config_.settings.path(fields[1])) {
+      beginTransfer(settingsTransfers_, fields[1], *file, datagram, outcome);
+    } else {
+      outcome.notes.push_back("settings request for an unknown file \"" + printable(fields[1]) +
+                              "\" (known: sys, exp, url); ignored");
+    }
+  } else if (!acknowledgeTransfer(settingsTransfers_, datagram, outcome)) {
+    onRecordOnly(datagram, outcome);
+  }
+}
+
+// The file is read for every request, so that an edited file reaches the next download.
+void DevServer::beginTransfer(FileTransfers& transfers, const std::string& name,
+                              const std::filesystem::path& file, const Incoming& datagram,
+                              Outcome& outcome) {
+  auto content = readWholeFile(file);
   if (!content) {
-    outcome.notes.push_back("tariff file " + config_.tariff.file.string() +
+    outcome.notes.push_back(transfers.kind() + " file " + file.string() +
                             " cannot be read; request not answered");
     return;
   }
-  TransferStep step = transfers_.begin(datagram.from, std::move(*content));
+  TransferStep step = transfers.begin(datagram.from, name, std::move(*content));
   reply(datagram, std::move(*step.datagram), outcome);
   outcome.notes.push_back(std::move(step.note));
+}
+
+bool DevServer::acknowledgeTransfer(FileTransfers& transfers, const Incoming& datagram,
+                                    Outcome& outcome) {
+  const char code = datagramCode(datagram.text);
+  if ((code != '2' && code != '3') || datagramFields(datagram.text, 1).empty()) return false;
+  TransferStep step = transfers.acknowledge(datagram.from, code);
+  if (step.datagram) reply(datagram, std::move(*step.datagram), outcome);
+  outcome.notes.push_back(std::move(step.note));
+  return true;
 }
 
 // "0|PC01|anna" asks for an account; "1|PC01|pwdchng|anna|new" changes its password and

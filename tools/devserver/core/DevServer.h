@@ -2,6 +2,7 @@
 // The development café server without its sockets: one handler per server port turns each
 // datagram into replies and log notes, and the console turns staff lines into commands.
 #include <cstdint>
+#include <filesystem>
 #include <initializer_list>
 #include <map>
 #include <string>
@@ -12,7 +13,7 @@
 #include "core/ClockText.h"
 #include "core/Config.h"
 #include "core/Exchange.h"
-#include "core/TariffTransfer.h"
+#include "core/FileTransfer.h"
 
 namespace tavimo::devserver {
 
@@ -36,16 +37,21 @@ class DevServer {
   void onMember(const Incoming& datagram, Outcome& outcome);
   void onTicket(const Incoming& datagram, Outcome& outcome);
   void onOrders(const Incoming& datagram, Outcome& outcome);
+  void onSettings(const Incoming& datagram, Outcome& outcome);
   void onRecordOnly(const Incoming& datagram, Outcome& outcome);
   void answerAccount(AccountKind kind, const Incoming& datagram, Outcome& outcome);
   void changeAccount(AccountKind kind, const std::string& name,
                      std::initializer_list<std::pair<std::size_t, std::string>> changes, Outcome& outcome);
-  void beginTariff(const Incoming& datagram, Outcome& outcome);
+  void beginTransfer(FileTransfers& transfers, const std::string& name,
+                     const std::filesystem::path& file, const Incoming& datagram, Outcome& outcome);
+  // An acknowledgement "2|pc..." or "3|pc...": true when it was one and has been handled.
+  bool acknowledgeTransfer(FileTransfers& transfers, const Incoming& datagram, Outcome& outcome);
 
   Config config_;
   ServerClock clock_;
   ClientList clients_;
-  TariffTransfers transfers_;
+  FileTransfers tariffTransfers_;
+  FileTransfers settingsTransfers_;
 };
 
 }  // namespace tavimo::devserver

@@ -38,9 +38,6 @@ const std::vector<MessageShape>& shapes() {
       {port::orders, '1', 0, nullptr, "item list request", {"pc"}},
       {port::help, '1', 0, nullptr, "help request", {"pc"}},
       {port::settings, '\0', 0, nullptr, "settings request (sent with every hello and probe)", {}},
-      {port::settings, '0', 0, nullptr, "settings file request", {"pc", "file"}},
-      {port::settings, '2', 0, nullptr, "settings file start acknowledged", {"pc", "na"}},
-      {port::settings, '3', 0, nullptr, "settings piece acknowledged", {"pc", "na"}},
   };
   return table;
 }

@@ -1,6 +1,7 @@
 # Sourced by every end-to-end case: the client under Wine against the development server.
 # Needs TAVIMO_WIN64 (the Windows build folder), TAVIMO_DEVSERVER (the native server program),
-# a Wine prefix in WINEPREFIX and a display (the Windows test runner gives both).
+# a Wine prefix in WINEPREFIX, a display and a network of the case's own (isolated.sh gives
+# them).
 set -euo pipefail
 repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 work=$(mktemp -d)
@@ -8,6 +9,15 @@ server_pid=""
 server_log="$work/server.log"
 shots="$TAVIMO_WIN64/screenshots"
 mkdir -p "$shots"
+
+# The client keeps files beside itself ("systemfiles"), so each case runs it from a folder of
+# its own: the build folder's entries linked into the case's work folder.
+build_folder="$TAVIMO_WIN64"
+TAVIMO_WIN64="$work/win64"
+mkdir "$TAVIMO_WIN64"
+for entry in "$build_folder"/*; do
+  [ "$(basename "$entry")" = systemfiles ] || ln -s "$entry" "$TAVIMO_WIN64/"
+done
 
 ui() { wine "$TAVIMO_WIN64/tests/e2e/tavimo-ui.exe" "$@"; }
 # A screenshot of the whole screen; with a window's caption, that window is painted first.
@@ -31,7 +41,7 @@ trap cleanup EXIT
 
 # The registry of a freshly installed client: no server name yet, the default password.
 fresh_client_state() {
-  # A client of the case before may still hold the ports for a moment after it is killed.
+  # A client started before may still hold the ports for a moment after it is killed.
   wine taskkill /f /im TavimoClient.exe >/dev/null 2>&1 || true
   wait_client_gone
   wine reg delete 'HKLM\Software\Tavimo' /f >/dev/null 2>&1 || true

@@ -25,13 +25,23 @@ shot() {
   [ -n "${2:-}" ] && ui paint "$2"
   import -window root "$shots/$1.png"
 }
-fail() {
+# Says why the case failed, with a screenshot of that moment.
+report_failure() {
   echo "FAILED: $*" >&2
   shot "failed-$(basename "$0" .sh)" || true
+}
+fail() {
+  report_failure "$@"
   exit 1
 }
 
+# A step that fails without a word of its own ends the case through set -e: the cleanup says
+# which step it was.
+set -E
+trap 'failed_step=$BASH_COMMAND' ERR
 cleanup() {
+  local status=$?
+  [ "$status" -eq 0 ] || [ -z "${failed_step:-}" ] || report_failure "\"$failed_step\" ended with status $status"
   wine taskkill /f /im TavimoClient.exe >/dev/null 2>&1 || true
   [ -n "$server_pid" ] && kill "$server_pid" 2>/dev/null || true
   wait 2>/dev/null || true

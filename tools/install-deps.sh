@@ -6,7 +6,7 @@ packages=(
   cmake make g++ pkg-config
   libgtest-dev googletest libbenchmark-dev libb64-dev
   g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
-  wine wine64 xvfb xauth x11-utils imagemagick fonts-liberation2 fonts-dejavu-core
+  wine wine64 xvfb xauth x11-utils imagemagick fonts-liberation2 fonts-dejavu-core iproute2
   nsis
 )
 

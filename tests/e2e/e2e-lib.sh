@@ -1,6 +1,7 @@
 # Sourced by every end-to-end case: the client under Wine against the development server.
 # Needs TAVIMO_WIN64 (the Windows build folder), TAVIMO_DEVSERVER (the native server program),
-# a Wine prefix in WINEPREFIX and a display (the Windows test runner gives both).
+# a Wine prefix in WINEPREFIX, a display and a network of the case's own (isolated.sh gives
+# them).
 set -euo pipefail
 repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 work=$(mktemp -d)
@@ -9,19 +10,38 @@ server_log="$work/server.log"
 shots="$TAVIMO_WIN64/screenshots"
 mkdir -p "$shots"
 
+# The client keeps files beside itself ("systemfiles"), so each case runs it from a folder of
+# its own: the build folder's entries linked into the case's work folder.
+build_folder="$TAVIMO_WIN64"
+TAVIMO_WIN64="$work/win64"
+mkdir "$TAVIMO_WIN64"
+for entry in "$build_folder"/*; do
+  [ "$(basename "$entry")" = systemfiles ] || ln -s "$entry" "$TAVIMO_WIN64/"
+done
+
 ui() { wine "$TAVIMO_WIN64/tests/e2e/tavimo-ui.exe" "$@"; }
 # A screenshot of the whole screen; with a window's caption, that window is painted first.
 shot() {
   [ -n "${2:-}" ] && ui paint "$2"
   import -window root "$shots/$1.png"
 }
-fail() {
+# Says why the case failed, with a screenshot of that moment.
+report_failure() {
   echo "FAILED: $*" >&2
   shot "failed-$(basename "$0" .sh)" || true
+}
+fail() {
+  report_failure "$@"
   exit 1
 }
 
+# A step that fails without a word of its own ends the case through set -e: the cleanup says
+# which step it was.
+set -E
+trap 'failed_step=$BASH_COMMAND' ERR
 cleanup() {
+  local status=$?
+  [ "$status" -eq 0 ] || [ -z "${failed_step:-}" ] || report_failure "\"$failed_step\" ended with status $status"
   wine taskkill /f /im TavimoClient.exe >/dev/null 2>&1 || true
   [ -n "$server_pid" ] && kill "$server_pid" 2>/dev/null || true
   wait 2>/dev/null || true
@@ -31,7 +51,7 @@ trap cleanup EXIT
 
 # The registry of a freshly installed client: no server name yet, the default password.
 fresh_client_state() {
-  # A client of the case before may still hold the ports for a moment after it is killed.
+  # A client started before may still hold the ports for a moment after it is killed.
   wine taskkill /f /im TavimoClient.exe >/dev/null 2>&1 || true
   wait_client_gone
   wine reg delete 'HKLM\Software\Tavimo' /f >/dev/null 2>&1 || true

@@ -13,6 +13,7 @@ wine_prefix_fresh() {
   wineboot -i >/dev/null 2>&1
   wineserver -w
   wine_install_fonts
+  # Ends by waiting for the wineserver to end, which writes the whole registry out.
   wine_use_virtual_desktop
 }
 
@@ -37,5 +38,4 @@ wine_install_fonts() {
   wine reg add "$key" /v "Arial" /d "Liberation Sans" /f >/dev/null 2>&1
   wine reg add "$key" /v "Courier New" /d "Liberation Mono" /f >/dev/null 2>&1
   wine reg add "$key" /v "Impact" /d "DejaVu Sans Condensed" /f >/dev/null 2>&1
-  wineserver -w
 }

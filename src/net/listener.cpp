@@ -50,13 +50,12 @@ void logInAsGuest() {
   screen.cmdsubt_Click();
 }
 
-// Wine's own desktop is a process called explorer.exe too: ending it would end every window
-// of the session, the client's included, so there the desktop stays and the others end.
+// Wine's own desktop is a process called explorer.exe too, in the system folder: ending it
+// would end every window of the session, the client's included, so there the desktop stays
+// and the others end.
 std::string shellThatStays() {
   if (!platform().systemInfo->wine()) return {};
-  std::string folder = clsSytemInfo().strWinsysdir();
-  folder.resize(folder.rfind('\\') == std::string::npos ? 0 : folder.rfind('\\'));
-  return folder + "\\explorer.exe";
+  return clsSytemInfo().strWinsysdir() + "\\explorer.exe";
 }
 }  // namespace
 

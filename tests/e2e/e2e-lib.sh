@@ -159,9 +159,11 @@ start_client() {
 }
 
 # Waits for every client process to end.
+# (Wine's tasklist lists nothing: the case's own client is found by its program folder.)
+client_running() { pgrep -f "$(basename "$work")[\\\\/]win64[\\\\/]TavimoClient\\.exe" >/dev/null; }
 wait_client_gone() {
   for _ in $(seq 1 100); do
-    wine tasklist 2>/dev/null | grep -qi TavimoClient.exe || return 0
+    client_running || return 0
     sleep 0.2
   done
   fail "the client did not end"

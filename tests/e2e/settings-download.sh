@@ -14,10 +14,11 @@ sample="$repo/tools/devserver/sample"
 mkdir -p "$work/shell"
 cp "$TAVIMO_WIN64/tests/wine/lockdown/browserstandin.exe" "$work/shell/explorer.exe"
 wine "$work/shell/explorer.exe" >/dev/null 2>&1 &
-shell_running() { wine tasklist 2>/dev/null | tr -d '\r' | grep -c '^explorer.exe'; }
-for _ in $(seq 1 50); do [ "$(shell_running)" -ge 2 ] && break; sleep 0.1; done
-[ "$(shell_running)" -ge 2 ] || fail "the stand-in shell did not start"
+shell_running() { pgrep -f "$(basename "$work")[\\\\/]shell[\\\\/]explorer\\.exe" >/dev/null; }
+for _ in $(seq 1 50); do shell_running && break; sleep 0.1; done
+shell_running || fail "the stand-in shell did not start"
 
+rm -f "$system32"/clt_mtssecurity.ini "$system32"/clt_msiexplorer.ini "$system32"/clt_msurls.ini
 remote_command "8"
 sleep 2
 [ -e "$system32/clt_mtssecurity.ini" ] && fail "a client that keeps its own settings downloaded them"
@@ -25,14 +26,15 @@ sleep 2
 wine reg add 'HKLM\Software\Tavimo\Settings' /v SecSetting /t REG_DWORD /d 1 /f >/dev/null
 remote_command "8"
 wait_log "45681 settings .*<- .* code 0 \[$pc\] \[url\]" 20
-wait_log "settings file .*clt_msurls.ini.* complete\|transfer .*complete.*clt_msurls\|clt_msurls" 20
+wait_log "45681 settings .*-> .* code 3 \[url\]$" 20
 for _ in $(seq 1 100); do cmp -s "$system32/clt_msurls.ini" "$sample/clt_msurls.ini" && break; sleep 0.1; done
 for file in clt_mtssecurity.ini clt_msiexplorer.ini clt_msurls.ini; do
   cmp -s "$system32/$file" "$sample/$file" || fail "$file in the system folder is not the server's"
 done
 expect_reg "$explorer" NoRun "REG_DWORD:1"
 expect_reg 'HKLM\Software\Tavimo\URLs' BlockType "REG_DWORD:3"
-[ "$(shell_running)" -eq 1 ] || fail "the shell was not ended (explorer.exe processes: $(shell_running))"
+for _ in $(seq 1 50); do shell_running || break; sleep 0.1; done
+shell_running && fail "the shell was not ended"
 ui wait-window "Login Mode" 5000
 
 remote_command "7"

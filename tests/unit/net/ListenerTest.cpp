@@ -177,7 +177,8 @@ TEST(Listener, AppsettingRestartsTheShell) {
     ListenerClient t;
     t.pc.systemInfo.setWine(c.wine);
     t.pc.systemInfo.setSystemDirectory("C:\\windows\\system32");
-    t.pc.desktop.processes = {{1, "C:\\windows\\explorer.exe"}, {2, "C:\\Shells\\Explorer.EXE"}, {3, "C:\\Games\\game.exe"}};
+    t.pc.desktop.processes = {{1, "C:\\windows\\system32\\explorer.exe"}, {2, "C:\\WINDOWS\\Explorer.EXE"},
+                              {3, "C:\\Games\\game.exe"}};
     client().loginKind = "";
     t.send("7");
     std::vector<ProcessId> left;

@@ -119,11 +119,14 @@ void frmmempaschng::Timer2_Timer() {
     unload();
     return;
   }
-  const ClientContext& c = client();
+  ClientContext& c = client();
   if (!c.serverReplied) return;
   Timer2.setEnabled(false);
   auto& sockets = rt::app().form<frmSocks>();
   sockets.doConnect(sockets.wskMember, ports::serverMember, "1|" + c.pcName + "|pwdchng|" + c.loginId + "|" + txtcpas.text());
+  // The customer is told the change took; a second change in this session must then
+  // accept the new password as the old one.
+  c.memberAccount.password = txtcpas.text();
   rt::app().sleep(2000);
   rt::app().doEvents();
   returnToAccount_ = true;

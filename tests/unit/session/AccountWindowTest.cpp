@@ -156,6 +156,18 @@ TEST_F(PasswordChange, ReachableServerTakesTheChange) {
   EXPECT_NE(std::find(journal.begin(), journal.end(), "sleep 2000"), journal.end());
   EXPECT_FALSE(c.h.app.isLoaded<frmmempaschng>());
   EXPECT_TRUE(c.h.app.form<frmmemprof>().visible()) << "back to the account";
+
+  c.h.app.form<frmmemprof>().Label4.userClick();
+  frmmempaschng& again = c.h.app.form<frmmempaschng>();
+  type(again, "12345", "n4w", "n4w");
+  again.cmdpassave.userClick();
+  EXPECT_EQ(lastBox(), "Invalid Old Passward") << "the old password is gone";
+  type(again, "n3w", "n4w", "n4w");
+  again.cmdpassave.userClick();
+  c.h.backend.advance(10);
+  hello.reply("2|admin|mgr|guest|Rs|12/09/2026|10:40:00 AM");
+  c.h.backend.advance(600);
+  EXPECT_EQ(member.texts().back(), "1|TAVIMO-PC07|pwdchng|anna|n4w");
 }
 
 TEST_F(PasswordChange, UnreachableServerEndsAtTheLoginScreen) {

@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Installs what building and testing need on a Debian machine; quiet when all is there.
+# fonts-wine brings the caption buttons' glyph font, without which Wine draws letters there.
 set -euo pipefail
 
 packages=(
   cmake make g++ pkg-config
   libgtest-dev googletest libbenchmark-dev libb64-dev
   g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
-  wine wine64 xvfb xauth x11-utils imagemagick fonts-liberation2 fonts-dejavu-core iproute2
+  wine wine64 fonts-wine xvfb xauth x11-utils imagemagick fonts-liberation2 fonts-dejavu-core iproute2
   nsis
 )
 

@@ -37,7 +37,7 @@ struct BrowserLists {
   std::string (*sitePattern)(const std::string& host);
 };
 
-// Firefox's "<all_urls>" covers the web and file schemes only, so its own about: pages need
+// Firefox's "<all_urls>" covers the web, data and file schemes only, so its own about: pages need
 // no exception.
 const BrowserLists browsers[] = {
     {stored::policyKey::Chrome, "URLBlocklist", "URLAllowlist", "*", chromePages, hostFilter},

@@ -57,6 +57,11 @@ inline constexpr Key urlsKey{reg::LocalMachine, "Software\\Tavimo\\URLs"};
 inline constexpr Value BlockType{urlsKey, "BlockType", reg::Dword};
 inline constexpr Key allowedKey{reg::LocalMachine, "Software\\Tavimo\\URLs\\Allowed"};
 inline constexpr Key blockedKey{reg::LocalMachine, "Software\\Tavimo\\URLs\\Blocked"};
+// The site lists' values in the browsers' policy keys, which an administrator may fill too:
+// one REG_SZ value per value written, named by its key path (below HKEY_LOCAL_MACHINE), "\"
+// and its value name, holding the data written. Created by the client when it first writes
+// one, so that a client installed before it keeps its record all the same.
+inline constexpr Key browserListsRecordKey{reg::LocalMachine, "Software\\Tavimo\\BrowserPolicies"};
 
 // The hidden store of the staff's local settings.
 inline constexpr Key javaKey{reg::ClassesRoot, ".Java"};
@@ -96,6 +101,10 @@ inline constexpr Key Domains{reg::CurrentUser, "Software\\Microsoft\\Windows\\Cu
 // The computer's zone map: one subkey per site that installer blocking puts in a zone.
 inline constexpr Key MachineZoneMap{reg::LocalMachine, "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings\\ZoneMap"};
 inline constexpr Key MachineDomains{reg::LocalMachine, "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings\\ZoneMap\\Domains"};
+// The browsers that read site lists from their enterprise policies, for every user.
+inline constexpr Key Chrome{reg::LocalMachine, "Software\\Policies\\Google\\Chrome"};
+inline constexpr Key Edge{reg::LocalMachine, "Software\\Policies\\Microsoft\\Edge"};
+inline constexpr Key Firefox{reg::LocalMachine, "Software\\Policies\\Mozilla\\Firefox"};
 // The programs that alone may run while the run restriction is on.
 inline constexpr Key RunList{reg::CurrentUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer\\RestrictRun"};
 }  // namespace policyKey

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "lockdown/BrowserPolicies.h"
+#include "lockdown/BrowserSiteLists.h"
 #include "lockdown/ProgramRestriction.h"
 #include "lockdown/SiteLists.h"
 #include "lockdown/SystemPolicies.h"
@@ -30,6 +31,7 @@ void removeSiteBlocker() {
     const std::vector<std::string> patterns = listValues(list->key.hive, list->key.path);
     for (const std::string& pattern : patterns) deleteValue(list->key.hive, list->key.path, pattern);
   }
+  removeBrowserSiteLists();
   readini().siteset();
 }
 

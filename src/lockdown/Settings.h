@@ -10,8 +10,9 @@ void removeSystemSecurity();
 // Deletes every browser policy value, enables downloads again, deletes the user's zone map
 // value "*", and resets the browser security file.
 void removeExplorerSecurity();
-// Deletes the filter's mode and every stored pattern, and empties the site file's lists.
-// "Blocking" stays: the next session starts the filter in a mode that never redirects.
+// Deletes the filter's mode and every stored pattern, takes back the browsers' site lists,
+// and empties the site file's lists. "Blocking" stays: the next session starts the filter in
+// a mode that never redirects.
 void removeSiteBlocker();
 // Deletes the computer's zone map with every blocked site in it. (The remove-settings page
 // only: the server's remove command leaves installer blocking on.)

@@ -1,7 +1,9 @@
 #include "lockdown/serverblock.h"
 
 #include <string>
+#include <vector>
 
+#include "lockdown/BrowserSiteLists.h"
 #include "lockdown/SiteLists.h"
 #include "util/mdlRegistry.h"
 
@@ -9,20 +11,27 @@ namespace tavimo {
 
 namespace {
 
-void storePatterns(const SiteList& list, const std::string& file) {
-  writeValue(stored::BlockType.key.hive, stored::BlockType.key.path, stored::BlockType.name, list.mode, REG_DWORD);
-  const std::string patterns = readEntry(file, list.urls);
+// The items between the commas. An empty item (a doubled or final comma) is left out: it would
+// become a pattern that stops the filter's test before the patterns after it.
+std::vector<std::string> splitPatterns(const std::string& patterns) {
+  std::vector<std::string> items;
   std::size_t start = 0;
   for (;;) {
     const std::size_t comma = patterns.find(',', start);
-    const std::string pattern = patterns.substr(start, comma - start);
-    // An empty item (a doubled or final comma) would become a pattern that stops the
-    // filter's test before the patterns after it.
-    if (!pattern.empty())
-      writeValue(list.key.hive, list.key.path, pattern, "http://www." + pattern + ".com", REG_SZ);
+    std::string item = patterns.substr(start, comma - start);
+    if (!item.empty()) items.push_back(std::move(item));
     if (comma == std::string::npos) break;
     start = comma + 1;
   }
+  return items;
+}
+
+void storePatterns(const SiteList& list, const std::string& file) {
+  writeValue(stored::BlockType.key.hive, stored::BlockType.key.path, stored::BlockType.name, list.mode, REG_DWORD);
+  const std::vector<std::string> patterns = splitPatterns(readEntry(file, list.urls));
+  for (const std::string& pattern : patterns)
+    writeValue(list.key.hive, list.key.path, pattern, "http://www." + pattern + ".com", REG_SZ);
+  writeBrowserSiteLists(list.mode, patterns);
 }
 
 }  // namespace

@@ -5,7 +5,8 @@
 namespace tavimo {
 
 // Sets "Blocking"; then, for a site file whose type is "Allowed" or "Blocked", sets that
-// mode and adds each pattern of that list. Patterns already stored stay.
+// mode and adds each pattern of that list. Patterns already stored stay, while the
+// browsers' site lists are replaced by that list's site names.
 void serverblock();
 
 }  // namespace tavimo

@@ -156,4 +156,20 @@ std::vector<std::string> listKeys(Hive hive, const std::string& keyPath) {
   return names;
 }
 
+std::vector<std::string> listValueNames(Hive hive, const std::string& keyPath) {
+  std::vector<std::string> names;
+  RegKey key = 0;
+  if (registry().openKey(hive, keyPath, reg::MaximumAllowed, &key) != status::Success) return names;
+  char name[256];
+  for (std::uint32_t index = 0;; ++index) {
+    std::uint32_t nameSize = sizeof name;
+    const Status result = registry().enumValue(key, index, name, &nameSize, nullptr, nullptr, nullptr);
+    if (result == status::MoreData) continue;  // a name too long for the buffer: skipped
+    if (result != status::Success) break;
+    names.emplace_back(name, nameSize);
+  }
+  registry().closeKey(key);
+  return names;
+}
+
 }  // namespace tavimo

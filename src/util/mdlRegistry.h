@@ -47,6 +47,9 @@ const std::vector<std::string>& valueList();  // list A as the last listValues l
 const std::vector<std::string>& blockValueList();  // list B as the last listBlockValues left it
 // The names of the key's subkeys, in name order; empty when the key cannot be opened.
 std::vector<std::string> listKeys(Hive hive, const std::string& keyPath);
+// The names of all the key's values, whatever their type and data (an empty value included),
+// in the registry's order; empty when the key cannot be opened.
+std::vector<std::string> listValueNames(Hive hive, const std::string& keyPath);
 
 // Writes one value into an open key; the status of the write, 0 for a type that is not
 // written, 87 for a REG_DWORD value that is no number.

@@ -339,6 +339,14 @@ TEST_F(RegistryContract, LayerListsOnlyValuesWithData) {
   EXPECT_EQ((std::vector<std::string>{"Empty"}), valueNames(key));
 }
 
+TEST_F(RegistryContract, LayerListsEveryValueName) {
+  writeValue(HKEY_CURRENT_USER, scratchPath, "Empty", "", REG_SZ);
+  writeValue(HKEY_CURRENT_USER, scratchPath, "Number", 0, REG_DWORD);
+  writeValue(HKEY_CURRENT_USER, scratchPath, "Path", std::string(400, 'p'), REG_SZ);
+  EXPECT_EQ((std::vector<std::string>{"Empty", "Number", "Path"}), listValueNames(HKEY_CURRENT_USER, scratchPath));
+  EXPECT_TRUE(listValueNames(HKEY_CURRENT_USER, std::string(scratchPath) + "\\Missing").empty());
+}
+
 TEST_F(RegistryContract, LayerCreatesAndDeletesKeys) {
   const std::string child = std::string(scratchPath) + "\\Child";
   createKey(HKEY_CURRENT_USER, child + "\\Grandchild");

@@ -9,6 +9,7 @@ packages=(
   g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
   wine wine64 fonts-wine xvfb xauth x11-utils imagemagick fonts-liberation2 fonts-dejavu-core iproute2
   nsis
+  libfaketime
 )
 
 missing=()

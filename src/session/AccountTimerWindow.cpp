@@ -54,6 +54,9 @@ void AccountTimerWindow::onLoad() {
   setTrayClock(0);
   announceTrayIcon();
   reportSession();
+  // The backup taken before the record was written still holds the session before this one:
+  // a crash in this session's first minute would bring that back and report it.
+  saveProgress();
   offerKeepOnTop();
   fillPrograms();
 }

@@ -71,6 +71,9 @@ void frmtimer2::onLoad() {
   setTrayClock(0);
   announceTrayIcon();
   reportSession();
+  // The backup taken before the record was written still holds the session before this one:
+  // a crash in this session's first minute would bring that back and report it.
+  saveProgress();
   slotPrices_ = slotPrices(tariff());
   offerKeepOnTop();
   Combo1.setListIndex(0);

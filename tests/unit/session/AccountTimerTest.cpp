@@ -36,6 +36,21 @@ TEST_F(AccountTimer, MemberSessionOpensAtZeroAndReportsItself) {
   EXPECT_EQ(c.stored(stored::Amount), sz("0")) << "no money is counted";
 }
 
+// Killed before the first minute's save, the client brings back this session, not the guest's
+// before it.
+TEST_F(AccountTimer, CrashInTheFirstMinuteBringsBackThisSession) {
+  previousSessionEnded("guest");
+  memberLogsIn();
+  TimerWindow& timer = startSession("frmtimer");
+  runTo(30);
+  restartAfterCrash();
+  EXPECT_EQ(c.stored(stored::Status), dword(1));
+  EXPECT_EQ(c.stored(stored::UserId), sz("anna"));
+  EXPECT_EQ(c.stored(stored::Elapsed), sz("0:0:0"));
+  EXPECT_EQ(c.stored(stored::LoginTime), sz(timer.lbltimer.caption()));
+  EXPECT_EQ(c.stored(stored::LogoutTime), sz(""));
+}
+
 // The member's report books a session shorter than the minimum as the minimum on top of what
 // was used before it; from the minimum on, the time itself.
 TEST_F(AccountTimer, UsageReportBooksAtLeastTheMinimum) {

@@ -12,6 +12,7 @@
 #include "core/ClientContext.h"
 #include "core/StoredState.h"
 #include "runtime/App.h"
+#include "session/SavKey.h"
 #include "session/TimerWindow.h"
 #include "session/frmClock.h"
 #include "util/mdlRegistry.h"
@@ -68,6 +69,17 @@ class CustomerSession : public AtLoginScreen {
     hello.reply("2|admin|mgr|guest|Rs|12/09/2026|11:02:00 AM");
     c.h.backend.advance(600);
   }
+  // The last session, ended, as the key and its backup hold it when the next one starts.
+  void previousSessionEnded(const std::string& userId) {
+    stored::write(stored::UserId, userId);
+    stored::write(stored::Status, 0);
+    stored::write(stored::Elapsed, "0:37:49");
+    stored::write(stored::LoginTime, "9:02:11 AM");
+    stored::write(stored::LogoutTime, "9:40:0 AM");
+    saveKey(stored::timersKey.path, client().backupFile, stored::timersKey.hive);
+  }
+  // What the next start brings back, were the client killed now: the key as its backup holds it.
+  void restartAfterCrash() { restoreKey(stored::timersKey.path, client().backupFile, stored::timersKey.hive); }
   std::string clockShows() { return c.h.app.form<frmClock>().Label1.caption(); }
   // The page of the tab with that key, as the customer picks it.
   void showTab(const std::string& key) {

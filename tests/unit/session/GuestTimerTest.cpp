@@ -68,6 +68,38 @@ TEST_F(GuestTimer, MinuteRollOverSavesTheLastSecondOfTheMinute) {
   EXPECT_EQ(c.stored(stored::Elapsed), sz("0:1:59"));
 }
 
+// Killed before the first minute's save, the client brings back this session, new or resumed,
+// with its amount: not the one before it.
+TEST_F(GuestTimer, CrashInTheFirstMinuteBringsBackThisSession) {
+  struct Row {
+    int continued;
+    const char* elapsed;  // shown at the crash, and backed up
+    const char* amount;
+    const char* loginTime;
+  };
+  const Row rows[] = {{0, "0:0:20", "0", "10:31:5 AM"}, {1, "0:20:50", "12", "9:55:12 AM"}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.continued ? "resumed" : "new");
+    previousSessionEnded("anna");
+    stored::write(stored::Continue, row.continued);
+    stored::write(stored::Elapsed, "0:20:30");
+    stored::write(stored::Amount, "12.5");
+    stored::write(stored::LoginTime, "9:55:12 AM");
+    frmtimer2& timer = logIn();
+    runTo(20);
+    EXPECT_EQ(elapsedShown(), row.elapsed);
+    restartAfterCrash();
+    EXPECT_EQ(c.stored(stored::Status), dword(1));
+    EXPECT_EQ(c.stored(stored::UserId), sz("guest"));
+    EXPECT_EQ(c.stored(stored::Elapsed), sz(row.continued ? "0:20:30" : "0:0:0"));
+    EXPECT_EQ(c.stored(stored::Amount), sz(row.amount));
+    EXPECT_EQ(c.stored(stored::LoginTime), sz(row.loginTime));
+    EXPECT_EQ(c.stored(stored::LogoutTime), sz(""));
+    timer.logout();
+    confirmLogout();
+  }
+}
+
 TEST_F(GuestTimer, TimeLimitRemindsTwoMinutesBeforeAndEndsTheSession) {
   stored::write(stored::TimeLimit, "15");
   logIn();

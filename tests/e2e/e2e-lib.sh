@@ -83,6 +83,16 @@ login_screen_up() {
   start_client
   ui wait-window "Login Mode" 30000
   ui wait-text "Login Mode" lblComputer "Computer: $(client_pc_name)" 10000
+  listener_up
+}
+
+# The login screen shows before the listener binds its port: a command sent earlier is lost.
+listener_up() {
+  for _ in $(seq 1 100); do
+    [ -n "$(ss -Hnul "sport = :45664")" ] && return 0
+    sleep 0.1
+  done
+  fail "the client's listener never bound its port"
 }
 
 client_at_login_screen() {

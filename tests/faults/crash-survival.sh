@@ -45,14 +45,6 @@ last_report_field() {
 }
 client_pids() { pgrep -f "$(basename "$work")[\\\\/]win64[\\\\/]TavimoClient\\.exe"; }
 kill_client() { kill -KILL $(client_pids) 2>/dev/null || true; }
-# The login screen shows before the listener binds its port: a command sent earlier is lost.
-wait_listener() {
-  for _ in $(seq 1 100); do
-    [ -n "$(ss -Hnul "sport = :45664")" ] && return 0
-    sleep 0.1
-  done
-  fail "the client's listener never bound its port"
-}
 
 installed_client
 # A quick-launch program: the key has a subkey, so a backup cut after the key's values shows.
@@ -108,10 +100,10 @@ for round in $(seq 1 "$kills"); do
       ui wait-front "Member Account Details" 15000
       ui click "Member Account Details" Command1 ;;
     "guest continued")
-      wait_listener
+      listener_up
       remote_command c ;;
     "guest resumed")
-      wait_listener
+      listener_up
       remote_command "h10:31:05 AM|$((from / 3600)):$((from % 3600 / 60)):$second|12.5" ;;
   esac
   wait_log_beyond "$start_report" "$starts" 30 || fail "round $round: the $kind session never started"

@@ -1,0 +1,23 @@
+#pragma once
+// What the flood sends to each port of the client: the datagrams that port takes, well formed,
+// and garbage. From the server's own address only datagrams that leave a running session as
+// it is (a "5" or a "p" from there is obeyed, as it must be); from a foreign address every
+// kind, the session-ending commands first of all, since the client must refuse them all.
+#include <cstdint>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace tavimo::flood {
+
+enum class Sender { server, foreign };
+
+// The well-formed datagrams for the port, in the order they are sent round; empty for a port
+// the client binds but takes nothing on.
+std::vector<std::string> wellFormed(std::uint16_t port, Sender sender);
+
+// A datagram of random bytes, 1 to 200 long. From the server's address its first byte is one
+// that no socket of the client takes as a code, so it stays garbage to every handler.
+std::string garbage(std::mt19937& random, Sender sender);
+
+}  // namespace tavimo::flood

@@ -128,8 +128,9 @@ expect_reg() {
   [ "$actual" = "$3" ] || fail "$1 $2 is \"$actual\", expected \"$3\""
 }
 
+# Arguments go to the server (another --config, for example).
 start_server() {
-  "$TAVIMO_DEVSERVER" --quiet --once-log "$server_log" --date 12/09/2026 --time "10:31:05 AM" >"$work/server.out" 2>&1 &
+  "$TAVIMO_DEVSERVER" --quiet --once-log "$server_log" --date 12/09/2026 --time "10:31:05 AM" "$@" >"$work/server.out" 2>&1 &
   server_pid=$!
   # A server of someone else on these ports would make it end at once instead.
   wait_log "tavimo-devserver ready on" 10

@@ -55,6 +55,24 @@ std::vector<std::string> wellFormed(std::uint16_t port, Sender sender) {
   return datagrams;
 }
 
+std::vector<std::string> oversizedHeads(std::uint16_t port) {
+  // A start on the guest or settings socket would replace the file with the filler: those
+  // ports get their pieces and ends only, which find no transfer open.
+  static const std::map<std::uint16_t, std::vector<std::string>> table = {
+      {wskServer, {"1|", "2|"}},
+      {wskGuest, {"4|", "2|", "3|"}},
+      {wskMember, {"1|", "0|"}},
+      {wskTicket, {"1|", "0|"}},
+      {Csetting, {"4|", "2|", "3|"}},
+      {Winsockls, {"1", "a", "n", "g", "t", "3", "4", "c", "7", "8", "9", "0", "x", "h"}},
+      {ws1, {"Coffee|"}},
+  };
+  std::vector<std::string> heads;
+  if (auto it = table.find(port); it != table.end()) heads = it->second;
+  heads.push_back("\xff");
+  return heads;
+}
+
 std::string garbage(std::mt19937& random, Sender sender) {
   std::uniform_int_distribution<int> length(1, 200), byte(0, 255), upper(0x80, 0xff);
   std::string text(static_cast<std::size_t>(length(random)), '\0');

@@ -20,4 +20,9 @@ std::vector<std::string> wellFormed(std::uint16_t port, Sender sender);
 // that no socket of the client takes as a code, so it stays garbage to every handler.
 std::string garbage(std::mt19937& random, Sender sender);
 
+// The heads of the largest datagrams sent to the port (each filled up to the size with "A"):
+// every code the port takes that leaves a running session and its tariff as they are, then
+// one no socket takes.
+std::vector<std::string> oversizedHeads(std::uint16_t port);
+
 }  // namespace tavimo::flood

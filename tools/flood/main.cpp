@@ -3,6 +3,9 @@
 //
 //   tavimo-flood --server ADDR --foreign ADDR --ports P,P,... [--to ADDR] [--rate N] [--seconds S]
 //                [--senders server,foreign]
+//   tavimo-flood --oversized BYTES --server ADDR --ports P,P,... [--to ADDR]
+//                sends each port, from the server's address, one datagram of BYTES for each
+//                of its heads (see oversizedHeads), and nothing else
 //
 // Loopback only: --to defaults to 127.0.0.1, and the sending addresses must be loopback ones.
 #include <arpa/inet.h>
@@ -36,6 +39,7 @@ struct Options {
   double rate = 10000;
   double seconds = 60;
   bool fromServer = true, fromForeign = true;
+  std::size_t oversized = 0;
 };
 
 [[noreturn]] void usage(const std::string& why) {
@@ -59,6 +63,7 @@ Options parse(int argc, char** argv) {
     else if (name == "--foreign") options.foreign = value;
     else if (name == "--rate") options.rate = std::atof(value.c_str());
     else if (name == "--seconds") options.seconds = std::atof(value.c_str());
+    else if (name == "--oversized") options.oversized = static_cast<std::size_t>(std::atol(value.c_str()));
     else if (name == "--senders") {
       options.fromServer = value.find("server") != std::string::npos;
       options.fromForeign = value.find("foreign") != std::string::npos;
@@ -73,6 +78,7 @@ Options parse(int argc, char** argv) {
       }
     } else usage("unknown option " + name);
   }
+  if (options.oversized) options.foreign = options.server;
   for (const auto& address : {options.to, options.server, options.foreign})
     if (!loopback(address)) usage("\"" + address + "\" is not a loopback address");
   if (options.ports.empty()) usage("no ports");
@@ -110,8 +116,34 @@ struct Stream {
 
 }  // namespace
 
+int sendOversized(const Options& options) {
+  const int socket = boundSocket(options.server);
+  std::printf("%-8s %8s %8s %8s\n", "port", "bytes", "sent", "failed");
+  int failed = 0;
+  for (const std::uint16_t port : options.ports) {
+    const sockaddr_in to = address(options.to, port);
+    int sent = 0, portFailed = 0;
+    for (std::string text : oversizedHeads(port)) {
+      text.resize(options.oversized, 'A');
+      if (::sendto(socket, text.data(), text.size(), 0, reinterpret_cast<const sockaddr*>(&to), sizeof to) < 0) {
+        std::perror("tavimo-flood: sendto");
+        ++portFailed;
+      } else {
+        ++sent;
+      }
+      // One at a time: the test is their size, not their rate.
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    std::printf("%-8u %8zu %8d %8d\n", port, options.oversized, sent, portFailed);
+    failed += portFailed;
+  }
+  close(socket);
+  return failed ? 1 : 0;
+}
+
 int main(int argc, char** argv) {
   const Options options = parse(argc, argv);
+  if (options.oversized) return sendOversized(options);
   const int fromServer = boundSocket(options.server);
   const int fromForeign = boundSocket(options.foreign);
   std::vector<Stream> streams;

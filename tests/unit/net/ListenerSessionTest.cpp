@@ -46,6 +46,18 @@ TEST_F(ListenerInGuestSession, PauseStopsTheSessionClockAndResumeGoesOnWhereItSt
   EXPECT_EQ(amountShown(), "10") << "still in the first slot";
 }
 
+TEST_F(ListenerInGuestSession, ResumeCommandsWhileTheClockRunsDoNotHoldItBack) {
+  logIn();
+  runTo(2);
+  for (int i = 0; i < 10; ++i) {
+    send("t");
+    c.h.backend.advance(490);
+  }
+  // Five seconds later the window has ticked on (the next tick would catch up in any case).
+  const std::string shown = elapsedShown();
+  EXPECT_GE(std::stoi(shown.substr(shown.rfind(':') + 1)), 6) << shown;
+}
+
 TEST_F(ListenerInGuestSession, SessionCommandsNeedTheirSession) {
   for (const char* command : {"5", "p", "t"}) {
     SCOPED_TRACE(command);

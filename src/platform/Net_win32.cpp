@@ -88,21 +88,27 @@ class Win32Socket : public DatagramSocket {
     return ntohs(local.sin_port);
   }
 
-  // Reads every datagram waiting; a handler may close this socket meanwhile.
+  // Reads the datagrams waiting, a bounded number per event: under a flood the loop gets back
+  // to the clock and the window in between, and the socket's next event comes for the rest.
+  // A handler that lets events run meets this socket's next event inside itself: the datagram
+  // then waits for the handler to return, so that a flood cannot nest handlers without end.
+  // A handler may close this socket meanwhile.
   void readable() {
     static char buffer[65536];
-    while (socket_ != INVALID_SOCKET) {
+    if (reading_) return;
+    reading_ = true;
+    for (int taken = 0; taken < datagramsPerEvent && socket_ != INVALID_SOCKET; ++taken) {
       sockaddr_in from{};
       int fromSize = sizeof from;
       int got = recvfrom(socket_, buffer, sizeof buffer, 0, reinterpret_cast<sockaddr*>(&from), &fromSize);
       if (got == SOCKET_ERROR) {
         int error = WSAGetLastError();
-        if (error == WSAEWOULDBLOCK) return;
-        if (onError) onError(error);
-        return;
+        if (error != WSAEWOULDBLOCK && onError) onError(error);
+        break;
       }
       if (onReceive) onReceive(Datagram{std::string(buffer, got), dotted(from), ntohs(from.sin_port)});
     }
+    reading_ = false;
   }
 
   static int resolveOne(const std::string& host, sockaddr_in& out) {
@@ -118,7 +124,9 @@ class Win32Socket : public DatagramSocket {
   }
 
  private:
+  static constexpr int datagramsPerEvent = 32;
   SOCKET socket_ = INVALID_SOCKET;
+  bool reading_ = false;
 };
 
 LRESULT CALLBACK socketWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -7,7 +7,7 @@
 # The client must stay up and answering, with its memory within a bound, and its session must
 # go on at the server's price.
 # Needs what the end-to-end cases need, and TAVIMO_FLOOD, the flood sender.
-source "$(dirname "$0")/../e2e/e2e-lib.sh"
+source "$(dirname "$0")/faults-lib.sh"
 max_file_bytes=$((1 << 20))
 max_rss_kb=$((256 * 1024))
 max_ping=1000
@@ -40,9 +40,7 @@ login_screen_up
 result "login screen with a million-line text up after (ms)" $(( ($(date +%s%N) - started) / 1000000 )) "30000"
 header=$(ui text "Login Mode" Label3:0 | tr -d '\r' | head -n 1)
 [ "$header" = "Welcome to the Riverside Net Cafe" ] || fail "the header shows \"$header\""
-client_pid=$(pgrep -f "$(basename "$work")[\\\\/]win64[\\\\/]TavimoClient\\.exe" | head -n 1)
-rss_kb() { awk '/^VmRSS:/ { print $2 }' "/proc/$client_pid/status"; }
-result "client memory at the login screen (KB)" "$(rss_kb)" "$max_rss_kb"
+result "client memory at the login screen (KB)" "$(client_rss_kb)" "$max_rss_kb"
 
 # The four-megabyte tariff: the guest logs in at the price of its first section.
 log_in guest guest
@@ -56,7 +54,7 @@ ui wait-text "@frmtimer2" lblamt "10" 5000
 
 # The largest datagrams, on every port the client listens on (its fixed ones and the timer
 # window's), during the session.
-ports=$(awk 'NR > 1 { split($2, a, ":"); if (a[1] == "00000000") printf "%s%d", sep, strtonum("0x" a[2]); sep = "," }' /proc/net/udp)
+ports=$(client_ports)
 "$TAVIMO_FLOOD" --oversized 65507 --server 127.0.0.1 --ports "$ports" >"$work/oversized.txt"
 cat "$work/oversized.txt"
 sleep 2
@@ -67,7 +65,7 @@ result "slowest answer of the window afterwards (ms)" "$ping" "$max_ping"
 message=$(ui text "Tavimo Messenger Service" Label1 | tr -d '\r')
 [[ "$message" == AAAA* ]] || fail "the largest message does not show: \"${message:0:40}\""
 ui wait-text "@frmtimer2" lblamt "10" 5000
-rss=$(rss_kb)
+rss=$(client_rss_kb)
 result "client memory after the largest datagrams (KB)" "$rss" "$max_rss_kb"
 [ "$rss" -le "$max_rss_kb" ] || fail "the client holds $rss KB"
 remote_command "5"
@@ -84,7 +82,7 @@ result "system settings of 4 MB: bytes kept" "$settings_bytes" "$max_file_bytes"
 expect_reg 'HKCU\Software\Microsoft\Windows\CurrentVersion\Policies\Explorer' NoRun "REG_DWORD:1"
 ui wait-window "Login Mode" 10000
 client_running || fail "the client ended"
-rss=$(rss_kb)
+rss=$(client_rss_kb)
 result "client memory at the end (KB)" "$rss" "$max_rss_kb"
 [ "$rss" -le "$max_rss_kb" ] || fail "the client holds $rss KB"
 

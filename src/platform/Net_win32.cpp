@@ -89,14 +89,15 @@ class Win32Socket : public DatagramSocket {
   }
 
   // Reads the datagrams waiting, a bounded number per event: under a flood the loop gets back
-  // to the clock and the window in between, and the socket's next event comes for the rest.
-  // A handler that lets events run meets this socket's next event inside itself: the datagram
-  // then waits for the handler to return, so that a flood cannot nest handlers without end.
-  // A handler may close this socket meanwhile.
+  // to the clock and the window in between, and a message posted behind theirs brings the
+  // rest. A handler that lets events run meets this socket's next event inside itself: the
+  // datagram then waits for the handler to return, so that a flood cannot nest handlers
+  // without end. A handler may close this socket meanwhile.
   void readable() {
     static char buffer[65536];
     if (reading_) return;
     reading_ = true;
+    bool drained = false;
     for (int taken = 0; taken < datagramsPerEvent && socket_ != INVALID_SOCKET; ++taken) {
       sockaddr_in from{};
       int fromSize = sizeof from;
@@ -104,11 +105,14 @@ class Win32Socket : public DatagramSocket {
       if (got == SOCKET_ERROR) {
         int error = WSAGetLastError();
         if (error != WSAEWOULDBLOCK && onError) onError(error);
+        drained = true;
         break;
       }
       if (onReceive) onReceive(Datagram{std::string(buffer, got), dotted(from), ntohs(from.sin_port)});
     }
     reading_ = false;
+    // The system's own notice of the rest may have gone to a handler of ours, refused above.
+    if (!drained && socket_ != INVALID_SOCKET) PostMessageA(socketWindow(), socketMessage, socket_, FD_READ);
   }
 
   static int resolveOne(const std::string& host, sockaddr_in& out) {

@@ -114,7 +114,11 @@ sed -n "$((flood_log_start + 1)),${flood_log_end}p" "$server_log" >"$work/flood-
 # At the idle login screen too, foreign commands that would log a guest in or close the
 # client do nothing.
 remote_command "5"
-wait_log "guest charge, new session: pc=\"$pc\" kind=\"New\" amount=\"10\"" 10
+for _ in $(seq 1 150); do grep -q "guest charge, new session: pc=\"$pc\" kind=\"New\" amount=\"10\"" "$server_log" && break; sleep 0.1; done
+grep -q "guest charge, new session: pc=\"$pc\"" "$server_log" || {
+  echo "the server's last lines:"; tail -n 15 "$server_log"; echo "the client's windows:"; ui windows
+  fail "the server's logout did not end the session with its charge"
+}
 ui wait-window "Login Mode" 10000
 idle_log_start=$(log_lines)
 "$TAVIMO_FLOOD" --server "$server_address" --foreign "$foreign_address" --ports 45664 --senders foreign \

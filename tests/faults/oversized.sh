@@ -9,7 +9,7 @@
 # Needs what the end-to-end cases need, and TAVIMO_FLOOD, the flood sender.
 source "$(dirname "$0")/faults-lib.sh"
 max_file_bytes=$((1 << 20))
-max_rss_kb=$((256 * 1024))
+max_rss_kb=$((128 * 1024))
 max_ping=1000
 sample="$repo/tools/devserver/sample"
 system32="$WINEPREFIX/drive_c/windows/system32"
@@ -19,9 +19,7 @@ result() { results+=("$(printf '%-52s %14s %14s' "$1" "$2" "$3")"); }
 # Four megabytes of comment lines after the sample's own content.
 pad_to_4mb() {
   cp "$1" "$2"
-  local line
-  line="; $(printf '%076d' 0)"
-  yes "$line" | head -c $((4 * 1024 * 1024)) | sed 's/$/\r/' >>"$2"
+  awk 'BEGIN { for (i = 0; i < 4 * 1024 * 1024 / 80; i++) printf "; %076d\r\n", i }' >>"$2"
 }
 mkdir -p "$work/settings"
 pad_to_4mb "$sample/charges24.ini" "$work/charges24.ini"
@@ -32,7 +30,7 @@ sed -e "s|^file = .*|file = $work/charges24.ini|" -e "s|^folder = .*|folder = $w
 
 installed_client
 pc=$(client_pc_name)
-yes 'Welcome to the Riverside Net Cafe' | head -n 1000000 | sed 's/$/\r/' >"$TAVIMO_WIN64/systemfiles/aid.log"
+awk 'BEGIN { for (i = 0; i < 1000000; i++) printf "Welcome to the Riverside Net Cafe\r\n" }' >"$TAVIMO_WIN64/systemfiles/aid.log"
 printf '|255' >>"$TAVIMO_WIN64/systemfiles/aid.log"
 start_server --config "$work/devserver.ini"
 started=$(date +%s%N)
@@ -62,8 +60,6 @@ client_running || fail "the client ended"
 ping=$(ui watch "@frmtimer2" lbltimer2 250 1 | awk '{ if ($2 < 0 || $2 > m) m = ($2 < 0 ? 99999 : $2) } END { print m + 0 }')
 result "slowest answer of the window afterwards (ms)" "$ping" "$max_ping"
 [ "$ping" -le "$max_ping" ] || fail "the window answered after $ping ms"
-message=$(ui text "Tavimo Messenger Service" Label1 | tr -d '\r')
-[[ "$message" == AAAA* ]] || fail "the largest message does not show: \"${message:0:40}\""
 ui wait-text "@frmtimer2" lblamt "10" 5000
 rss=$(client_rss_kb)
 result "client memory after the largest datagrams (KB)" "$rss" "$max_rss_kb"

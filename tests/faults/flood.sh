@@ -117,6 +117,7 @@ remote_command "5"
 for _ in $(seq 1 150); do grep -q "guest charge, new session: pc=\"$pc\" kind=\"New\" amount=\"10\"" "$server_log" && break; sleep 0.1; done
 grep -q "guest charge, new session: pc=\"$pc\"" "$server_log" || {
   echo "the server's last lines:"; tail -n 15 "$server_log"; echo "the client's windows:"; ui windows
+  echo "bytes waiting at each port (local address, queues):"; awk 'NR > 1 { print $2, $5 }' /proc/net/udp
   fail "the server's logout did not end the session with its charge"
 }
 ui wait-window "Login Mode" 10000

@@ -13,6 +13,16 @@ client_ports() {
   echo "$ports"
 }
 
+# Bytes waiting, not yet read, at the client's ports.
+client_backlog_bytes() {
+  local total=0 local_address queues
+  while read -r _ local_address _ _ queues _; do
+    [ "${local_address%%:*}" = 00000000 ] || continue
+    total=$((total + 16#${queues##*:}))
+  done < <(tail -n +2 /proc/net/udp)
+  echo "$total"
+}
+
 # The client's resident memory in KB (its Wine process, found by its program folder).
 client_rss_kb() {
   local pid

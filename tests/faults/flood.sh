@@ -58,7 +58,7 @@ flood_log_end=$(log_lines)
 # a command sent before then can find the port's buffer full, as on any UDP port.
 backlog=$(client_backlog_bytes)
 flood_ended=$(date +%s%N)
-for _ in $(seq 1 300); do
+for _ in $(seq 1 600); do
   [ "$(client_backlog_bytes)" -eq 0 ] && break
   sleep 0.1
 done
@@ -91,7 +91,7 @@ printf '%-44s %12s %12s\n' "samples of the window during the flood" "$samples" "
 printf '%-44s %12s %12s\n' "slowest answer of the window (ms)" "$flood_ping" "$max_ping"
 printf '%-44s %12s %12s\n' "answers not within 2 s" "$flood_stalls" "0"
 printf '%-44s %12s %12s\n' "bytes unread at the flood's end" "$backlog" ""
-printf '%-44s %12s %12s\n' "time to read them (ms)" "$caught_up_ms" "30000"
+printf '%-44s %12s %12s\n' "time to read them (ms)" "$caught_up_ms" "60000"
 printf '%-44s %12s %12s\n' "client memory after warm-up (KB)" "$rss_start" ""
 printf '%-44s %12s %12s\n' "client memory at the end (KB)" "$rss_end" ""
 printf '%-44s %12s %12s\n' "growth (KB)" "$((rss_end - rss_start))" "$max_growth_kb"
@@ -101,7 +101,7 @@ awk -v l="$after_lateness" -v m="$max_tick_lateness" 'BEGIN { exit !(l <= m) }' 
 [ "$samples" -ge $((seconds * 2)) ] || fail "only $samples samples of the window in $seconds s"
 [ "$flood_stalls" -eq 0 ] && [ "$flood_ping" -le "$max_ping" ] || fail "the window answered late"
 [ $((rss_end - rss_start)) -le "$max_growth_kb" ] || fail "the client's memory grew by $((rss_end - rss_start)) KB"
-[ "$(client_backlog_bytes)" -eq 0 ] || fail "the client still had datagrams unread 30 s after the flood"
+[ "$(client_backlog_bytes)" -eq 0 ] || fail "the client still had datagrams unread 60 s after the flood"
 
 # Nothing from the foreign address took effect: the session runs on, unpaused and at the
 # server's price, the stored values are as before, no foreign message shows, and the client

@@ -1,5 +1,6 @@
 #include "login/LoginTexts.h"
 
+#include <algorithm>
 #include <string>
 
 #include "core/StoredState.h"
@@ -11,6 +12,10 @@
 namespace tavimo {
 
 namespace {
+// The most of a text a label shows: far more than the editor's header line or message block,
+// and little enough that a file of a million lines still draws at once.
+constexpr std::size_t maxShownBytes = 64 * 1024;
+
 std::string programFolder() {
   std::string program = rt::app().backend().programFile();
   return program.substr(0, program.find_last_of('\\'));
@@ -26,7 +31,7 @@ void loadInto(rt::Label& label, const char* fileName) {
   std::size_t bar = content->find('|');
   if (bar != std::string::npos)
     if (auto color = toLong(content->substr(bar + 1))) label.setForeColor(*color);
-  label.setCaption(content->substr(0, bar));
+  label.setCaption(content->substr(0, std::min(bar, maxShownBytes)));
 }
 }  // namespace
 

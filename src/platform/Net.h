@@ -48,7 +48,9 @@ class DatagramSocket {
   virtual std::uint16_t localPort() const = 0;
 
   // Raised on the user-interface thread: one call per datagram, and for errors the system
-  // reports on the socket (an unreachable port answered by the network, for example).
+  // reports on the socket (an unreachable port answered by the network, for example). Never
+  // inside itself: a datagram that comes while a handler of this socket lets events run
+  // waits until the handler returns.
   std::function<void(const Datagram&)> onReceive;
   std::function<void(int error)> onError;
 };

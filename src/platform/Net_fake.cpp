@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <deque>
 
 namespace tavimo {
 
@@ -57,9 +58,26 @@ class FakeSocket : public DatagramSocket {
 
   std::uint16_t localPort() const override { return port_; }
 
+  // As a Winsock socket's: a datagram that arrives while this socket's handler runs waits
+  // for the handler to return.
+  void receive(const Datagram& datagram) {
+    waiting_.push_back(datagram);
+    if (delivering_) return;
+    delivering_ = true;
+    while (!waiting_.empty() && port_ != 0) {
+      const Datagram next = std::move(waiting_.front());
+      waiting_.pop_front();
+      if (onReceive) onReceive(next);
+    }
+    waiting_.clear();
+    delivering_ = false;
+  }
+
  private:
   FakeNet& host_;
   std::uint16_t port_ = 0;
+  std::deque<Datagram> waiting_;
+  bool delivering_ = false;
 };
 
 FakeNetwork::~FakeNetwork() = default;
@@ -100,7 +118,7 @@ std::unique_ptr<DatagramSocket> FakeNet::createSocket() { return std::make_uniqu
 void FakeNetwork::deliver(const Endpoint& to, const Datagram& datagram, const Endpoint& from) {
   auto receiver = bound_.find(to);
   if (receiver != bound_.end()) {
-    if (receiver->second->onReceive) receiver->second->onReceive(datagram);
+    receiver->second->receive(datagram);
     return;
   }
   if (!reportUnreachable_) return;

@@ -10,6 +10,8 @@ namespace tavimo {
 
 namespace {
 constexpr UINT socketMessage = WM_APP + 1;
+// A socket's own reminder that datagrams may still wait (see readable).
+constexpr UINT readAgainMessage = WM_APP + 2;
 
 class Win32Socket;
 std::map<SOCKET, Win32Socket*>& socketsByHandle() {
@@ -88,21 +90,41 @@ class Win32Socket : public DatagramSocket {
     return ntohs(local.sin_port);
   }
 
-  // Reads every datagram waiting; a handler may close this socket meanwhile.
+  // Reads the datagrams waiting, a bounded number per event: under a flood the loop gets back
+  // to the clock and the window in between, and the system's next event brings the rest. A
+  // handler that lets events run meets this socket's next event inside itself: it is refused,
+  // so that a flood cannot nest handlers without end, and the datagram waits for the handler
+  // to return. The system does not say it again, so the socket then reminds itself, once.
+  // A handler may close this socket meanwhile.
   void readable() {
     static char buffer[65536];
-    while (socket_ != INVALID_SOCKET) {
+    if (reading_) {
+      eventRefused_ = true;
+      return;
+    }
+    reading_ = true;
+    bool drained = false;
+    for (int taken = 0; taken < datagramsPerEvent && socket_ != INVALID_SOCKET; ++taken) {
       sockaddr_in from{};
       int fromSize = sizeof from;
       int got = recvfrom(socket_, buffer, sizeof buffer, 0, reinterpret_cast<sockaddr*>(&from), &fromSize);
       if (got == SOCKET_ERROR) {
         int error = WSAGetLastError();
-        if (error == WSAEWOULDBLOCK) return;
-        if (onError) onError(error);
-        return;
+        if (error != WSAEWOULDBLOCK && onError) onError(error);
+        drained = true;
+        break;
       }
       if (onReceive) onReceive(Datagram{std::string(buffer, got), dotted(from), ntohs(from.sin_port)});
     }
+    reading_ = false;
+    if (eventRefused_ && !drained && !reminded_ && socket_ != INVALID_SOCKET)
+      reminded_ = PostMessageA(socketWindow(), readAgainMessage, socket_, 0);
+    eventRefused_ = false;
+  }
+
+  void reminder() {
+    reminded_ = false;
+    readable();
   }
 
   static int resolveOne(const std::string& host, sockaddr_in& out) {
@@ -118,13 +140,21 @@ class Win32Socket : public DatagramSocket {
   }
 
  private:
+  static constexpr int datagramsPerEvent = 32;
   SOCKET socket_ = INVALID_SOCKET;
+  bool reading_ = false;
+  bool eventRefused_ = false;
+  bool reminded_ = false;
 };
 
 LRESULT CALLBACK socketWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message != socketMessage) return DefWindowProcA(hwnd, message, wParam, lParam);
+  if (message != socketMessage && message != readAgainMessage) return DefWindowProcA(hwnd, message, wParam, lParam);
   auto it = socketsByHandle().find(static_cast<SOCKET>(wParam));
   if (it == socketsByHandle().end()) return 0;
+  if (message == readAgainMessage) {
+    it->second->reminder();
+    return 0;
+  }
   int error = WSAGETSELECTERROR(lParam);
   if (error != 0) {
     if (it->second->onError) it->second->onError(error);

@@ -328,7 +328,10 @@ void TimerWindow::pauseSession() {
   clock_.pause();
 }
 
+// A resume while the clock runs changes nothing: enabling the running timer again would start
+// its interval afresh, and a server repeating the command would hold the clock back.
 void TimerWindow::resumeSession() {
+  if (Timer1.enabled()) return;
   clock_.resume();
   Timer1.setEnabled(true);
 }

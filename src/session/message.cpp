@@ -11,6 +11,10 @@ namespace tavimo {
 
 namespace {
 constexpr int firstStep = 500;  // ms before the notice starts to move
+// The most of a message the notice shows: many times what its box holds. The window system
+// wraps a long text without blanks slowly (an 8,000-character one held the client for more
+// than a second), and a datagram can carry 65,506 characters.
+constexpr std::size_t maxShownMessage = 2048;
 constexpr int stepInterval = 10;
 constexpr int step = 50;        // twips a step
 constexpr int hold = 5000;      // ms at rest
@@ -65,7 +69,7 @@ void message::startCycle() {
   const rt::PictureSize screen = rt::app().backend().screenSize();
   move(screen.width - (width() + rightMargin), screen.height + 10, width(), height());
   rising_ = true;
-  Label1.setText(client().pendingMessage);
+  Label1.setText(client().pendingMessage.substr(0, maxShownMessage));
   Timer1.setInterval(firstStep);
   Timer1.setEnabled(true);
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -51,6 +52,32 @@ TEST_F(NetContract, EachDatagramArrivesWholeAndAlone) {
     EXPECT_EQ(received[i].data, sent[i]);
     EXPECT_EQ(received[i].fromPort, portA);
   }
+}
+
+// A handler that lets events happen (as the remote commands do) is not entered again for its
+// own socket: the datagrams that came meanwhile follow it, in order, all of them.
+TEST_F(NetContract, AHandlerThatLetsEventsHappenIsNotEnteredAgain) {
+  auto sender = net.createSocket();
+  auto receiver = net.createSocket();
+  ASSERT_EQ(sender->bind(portA), 0);
+  ASSERT_EQ(receiver->bind(portB), 0);
+  std::vector<std::string> received;
+  int depth = 0, deepest = 0;
+  receiver->onReceive = [&](const Datagram& d) {
+    deepest = std::max(deepest, ++depth);
+    received.push_back(d.data);
+    if (received.size() == 1) {
+      int polls = 0;
+      under->pumpUntil([&] { return ++polls > 50; });
+    }
+    --depth;
+  };
+  std::vector<std::string> sent;
+  for (int i = 0; i < 80; ++i) sent.push_back(std::to_string(i));
+  for (const std::string& text : sent) ASSERT_EQ(sender->sendTo(net.localAddress(), portB, text), 0);
+  ASSERT_TRUE(under->pumpUntil([&] { return received.size() >= sent.size(); }));
+  EXPECT_EQ(deepest, 1);
+  EXPECT_EQ(received, sent);
 }
 
 TEST_F(NetContract, SendingToNoHostFails) {

@@ -29,6 +29,11 @@
 //   tavimo-ui click-row CAPTION CONTROL ROW     clicks a row of a list view (0 is the first)
 //   tavimo-ui cell CAPTION CONTROL ROW COLUMN   prints a list view cell's text
 //   tavimo-ui windows                           lists the visible windows
+//   tavimo-ui watch CAPTION CONTROL MS SECONDS  for SECONDS, every MS: one line "T PING TEXT",
+//                                               T the milliseconds since the window appeared
+//                                               (looked for every 10 ms until then), PING how
+//                                               long its program took to answer a message
+//                                               (-1: not within 2 s), TEXT the control's text
 //   tavimo-ui reg KEY NAME                      prints a value as "REG_SZ:text" (without the
 //                                               terminator the registry keeps), "REG_DWORD:n"
 //                                               or "missing"
@@ -259,6 +264,29 @@ int printValue(const std::string& key, const std::string& name) {
   return 0;
 }
 
+// Each sample also asks the window's program for an answer: a program busy with other events
+// answers late, however current its window's text is.
+int watch(const std::string& caption, const std::string& controlName, int intervalMs, int seconds) {
+  HWND window = nullptr;
+  const DWORD limit = static_cast<DWORD>(seconds) * 1000;
+  const DWORD began = GetTickCount();
+  while (!(window = findWindow(caption))) {
+    if (GetTickCount() - began >= limit) return fail("no window " + caption);
+    Sleep(10);
+  }
+  const DWORD appeared = GetTickCount();
+  for (DWORD now = appeared; now - appeared < limit; now = GetTickCount()) {
+    DWORD_PTR result = 0;
+    long ping = SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 2000, &result) ? static_cast<long>(GetTickCount() - now) : -1;
+    HWND target = control(caption, controlName);
+    std::printf("%lu %ld %s\n", now - appeared, ping, target ? windowText(target).c_str() : "-");
+    std::fflush(stdout);
+    const DWORD spent = GetTickCount() - now;
+    if (spent < static_cast<DWORD>(intervalMs)) Sleep(intervalMs - spent);
+  }
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -326,6 +354,8 @@ int main(int argc, char** argv) {
     PostMessageA(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, id)));
     return 0;
   }
+
+  if (command == "watch") return argc < 6 ? 2 : watch(caption, argv[3], std::atoi(argv[4]), std::atoi(argv[5]));
 
   if (argc < 4) return 2;
   HWND target = control(caption, argv[3]);

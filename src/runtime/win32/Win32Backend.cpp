@@ -68,6 +68,7 @@ struct Win32Backend::Impl {
 
   bool filter(MSG& message);
   void pump(const MSG& message);
+  static bool peekFairly(MSG& message, UINT remove);
   std::optional<PictureSize> keep(Control& control, IPicture* picture);
   void reportBounds(Form& form, HWND hwnd);
 
@@ -319,10 +320,19 @@ void Win32Backend::Impl::pump(const MSG& message) {
   DispatchMessageA(&m);
 }
 
+// Windows hands out posted messages (the sockets' events among them) before input, painting
+// and timers: a stream of datagrams would stop the session's clock and freeze the window. So
+// what is waiting of those goes first, then the rest in the usual order. `remove` is
+// PM_REMOVE or PM_NOREMOVE.
+bool Win32Backend::Impl::peekFairly(MSG& message, UINT remove) {
+  return PeekMessageA(&message, nullptr, 0, 0, remove | PM_QS_INPUT | PM_QS_PAINT) ||
+         PeekMessageA(&message, nullptr, WM_TIMER, WM_TIMER, remove) || PeekMessageA(&message, nullptr, 0, 0, remove);
+}
+
 void Win32Backend::runUntil(const std::function<bool()>& done, Form* modal) {
   MSG message;
   while (!done()) {
-    if (GetMessageA(&message, nullptr, 0, 0) <= 0) return;
+    if (!impl_->peekFairly(message, PM_REMOVE) && GetMessageA(&message, nullptr, 0, 0) <= 0) return;
     impl_->pump(message);
     if (!modal) app().collectUnloaded();
   }
@@ -340,13 +350,13 @@ void Win32Backend::doEvents() {
   std::vector<std::pair<HWND, WPARAM>> timersHandled;
   MSG message;
   for (int handled = 0; handled < maxEventsPerDoEvents; ++handled) {
-    if (!PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE)) return;
+    if (!impl_->peekFairly(message, PM_NOREMOVE)) return;
     if (message.message == WM_TIMER) {
       std::pair<HWND, WPARAM> timer{message.hwnd, message.wParam};
       if (std::find(timersHandled.begin(), timersHandled.end(), timer) != timersHandled.end()) return;
       timersHandled.push_back(timer);
     }
-    if (!PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) return;
+    if (!impl_->peekFairly(message, PM_REMOVE)) return;
     impl_->pump(message);
   }
 }

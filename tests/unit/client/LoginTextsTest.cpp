@@ -65,6 +65,18 @@ TEST_F(LoginTexts, ThreeLinesStayThreeLinesAndTheLabelGrows) {
   EXPECT_EQ(f.second.height(), 3 * 195);
 }
 
+// A million lines: the label shows the first 64 KiB of them, and the colour after the bar
+// still counts.
+TEST_F(LoginTexts, AMillionLinesShowOnlyTheirStart) {
+  auto& f = c.h.app.form<frmTexts>();
+  std::string lines;
+  for (int i = 0; i < 1'000'000; ++i) lines += "Welcome\r\n";
+  c.files.writeAll(file("aid.log"), lines + "|255");
+  loadLoginTexts(f.first, f.second);
+  EXPECT_EQ(f.first.caption(), lines.substr(0, 64 * 1024));
+  EXPECT_EQ(f.first.foreColor(), 255);
+}
+
 TEST_F(LoginTexts, MissingFilesAreCreatedEmptyAndChangeNothing) {
   auto& f = c.h.app.form<frmTexts>();
   loadLoginTexts(f.first, f.second);

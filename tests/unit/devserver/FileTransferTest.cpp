@@ -162,6 +162,13 @@ TEST(DevServerFileTransfer, TheFileIsReadAtEveryRequest) {
   }
 }
 
+TEST(DevServerFileTransfer, TwoHundredClientsFetchAtTheSameTime) {
+  FileTransfers transfers("tariff", 512);
+  const auto client = [](int i) { return Endpoint{"127.0.1." + std::to_string(i), 45667}; };
+  for (int i = 1; i <= 200; ++i) transfers.begin(client(i), "charges24.ini", "[1]");
+  for (int i = 1; i <= 200; ++i) EXPECT_EQ(transfers.acknowledge(client(i), '2').datagram, "4|[1]") << client(i).text();
+}
+
 TEST(DevServerFileTransfer, TheOldestOpenTransferMakesRoomForANewOne) {
   FileTransfers transfers("tariff", 1, 2);
   const Endpoint a{"10.0.0.1", 45667}, b{"10.0.0.2", 45667}, c{"10.0.0.3", 45667};

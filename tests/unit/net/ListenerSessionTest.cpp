@@ -46,6 +46,46 @@ TEST_F(ListenerInGuestSession, PauseStopsTheSessionClockAndResumeGoesOnWhereItSt
   EXPECT_EQ(amountShown(), "10") << "still in the first slot";
 }
 
+TEST_F(ListenerInGuestSession, ResumeCommandsWhileTheClockRunsDoNotHoldItBack) {
+  logIn();
+  runTo(2);
+  for (int i = 0; i < 10; ++i) {
+    send("t");
+    c.h.backend.advance(490);
+  }
+  // Five seconds later the window has ticked on (the next tick would catch up in any case).
+  EXPECT_GE(shownSeconds(), 6) << elapsedShown();
+}
+
+// Every kind of datagram the server may send during a session, each arriving every 10 ms on
+// its port for five seconds: the window goes on counting all the while.
+TEST_F(ListenerInGuestSession, TheServersDatagramsWithoutPauseLeaveTheClockRunning) {
+  const std::string handshake = "2|admin|mgr|guest|Rs|12/09/2026|11:02:00 AM";
+  const struct {
+    std::uint16_t port;
+    std::vector<std::string> texts;
+  } kinds[] = {
+      {45665, {handshake, "1" + handshake.substr(1)}},
+      {45667, {"1|charges24.ini", "4|[1]\r\ntype=1\r\nslots=15,30,45,60\r\nrates=10,15,20,25\r\nafter=1\r\ncharges=12\r\nmin=30\r\n", "3|charges24.ini"}},
+      {45668, {"1|12345|Gold|01/15/2024|12/31/2030|20|0|2|15|150|0|15", "0|"}},
+      {45663, {"1|t1001|One hour|01/15/2024|12/31/2030|1|0|0|0|0|0", "0|"}},
+      {45680, {"1|sys", "4|[startmenu]\r\nrunmenu=0\r\n", "3|sys"}},
+      {45664, {"a", "n", "g", "t", "3", "4", "c", "7", "8", "9", "0", "x", "h10:31:05 AM|0:0:1|1", "1"}},
+  };
+  logIn();
+  runTo(1);
+  for (const auto& kind : kinds) {
+    SCOPED_TRACE(kind.port);
+    const int before = shownSeconds();
+    for (int i = 0; i < 200; ++i) {
+      hello.sendTo("10.0.0.7", kind.port, kind.texts[i % kind.texts.size()]);
+      c.h.backend.advance(10);
+    }
+    ASSERT_NE(timer(), nullptr);
+    EXPECT_GE(shownSeconds() - before, 1) << "two seconds of the server's datagrams stopped the clock";
+  }
+}
+
 TEST_F(ListenerInGuestSession, SessionCommandsNeedTheirSession) {
   for (const char* command : {"5", "p", "t"}) {
     SCOPED_TRACE(command);

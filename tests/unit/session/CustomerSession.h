@@ -98,7 +98,6 @@ class CustomerSession : public AtLoginScreen {
   ServerPort reports{c.h.server, 45672};
   ServerPort help{c.h.server, 45676};
 
- private:
   // The elapsed time the window shows, in seconds.
   int shownSeconds() {
     const std::string shown = timer()->lbltimer2.caption();
@@ -106,6 +105,8 @@ class CustomerSession : public AtLoginScreen {
     std::sscanf(shown.c_str(), "%d:%d:%d", &h, &m, &s);
     return at(h, m, s);
   }
+
+ private:
   std::string timerName_;
   std::uint64_t opened_ = 0;
   int startedAt_ = 0;

@@ -54,6 +54,13 @@ TEST_F(Messenger, RisesRestsAndFallsWhateverItsHeight) {
   }
 }
 
+TEST_F(Messenger, TheLargestMessageShowsItsStart) {
+  client().pendingMessage = std::string(65'506, 'A');
+  showAdministratorMessage();
+  EXPECT_EQ(notice().Label1.text(), std::string(2048, 'A'));
+  EXPECT_EQ(client().pendingMessage.size(), 65'506u) << "the message itself is kept whole";
+}
+
 TEST_F(Messenger, ReopeningReusesTheNoticeWithTheNewMessage) {
   showAdministratorMessage();
   message& first = notice();

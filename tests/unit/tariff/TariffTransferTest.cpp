@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "TariffClient.h"
+#include "net/ReceivedFile.h"
 
 namespace tavimo {
 namespace {
@@ -98,6 +99,24 @@ TEST_F(TariffTransfer, PiecesOutsideATransferAndOtherCodesLeaveTheFileAlone) {
   for (const SentDatagram& d : c.h.network.sent())
     if (d.fromAddress == "10.0.0.7") replies.push_back(d.data);
   EXPECT_EQ(replies, (std::vector<std::string>{"3|TAVIMO-PC07", "3|TAVIMO-PC07"})) << "pieces are acknowledged, other codes not";
+}
+
+// Pieces as large as a datagram carries, three megabytes of them: the file keeps the whole
+// pieces within one megabyte, which hold the tariff itself, and the next transfer is whole.
+TEST_F(TariffTransfer, AFileOfSeveralMegabytesIsCutAtOneMegabyte) {
+  std::string content = cafeTariff();
+  while (content.size() < 3'000'000) content += testing::iniText({std::string(78, ';')});
+  const std::size_t pieceSize = 65'505;
+  transfer(content, pieceSize);
+  const std::size_t kept = (ReceivedFile::maxBytes / pieceSize) * pieceSize;
+  EXPECT_EQ(fileContent().size(), kept);
+  EXPECT_EQ(fileContent(), content.substr(0, kept));
+  EXPECT_TRUE(tariff().tariffLoaded);
+  EXPECT_EQ(tariff().rate, (std::array<double, 4>{10, 15, 20, 25}));
+
+  resetTariff();
+  transfer(cafeTariff(), 400);
+  EXPECT_EQ(fileContent(), cafeTariff());
 }
 
 TEST_F(TariffTransfer, AnEndWithoutAStartLoadsTheFileAsItIs) {

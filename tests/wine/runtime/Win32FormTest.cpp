@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <fstream>
+#include <functional>
 #include <vector>
 
 #include "platform/Net.h"
@@ -314,6 +315,31 @@ TEST_F(Win32Forms, TimersTickOnTheRealClock) {
   app.backend().runUntil([&] { return ticks >= 3 || GetTickCount() - start > 5000; }, nullptr);
   EXPECT_GE(ticks, 3);
   EXPECT_GE(GetTickCount() - start, 140u);
+  f.unload();
+}
+
+// Posted messages (sockets' events come so) that never stop coming leave the timers their
+// turn, in the main loop and inside DoEvents alike.
+TEST_F(Win32Forms, TimersTickWhilePostedMessagesKeepComing) {
+  auto& f = app.form<frmSmoke>();
+  int ticks = 0;
+  f.Timer1.setInterval(50);
+  f.Timer1.onTimer = [&] { ++ticks; };
+  f.Timer1.setEnabled(true);
+  bool flooding = true;
+  std::function<void()> again = [&] {
+    if (flooding) backend.post(again);
+  };
+  backend.post(again);
+  DWORD start = GetTickCount();
+  backend.runUntil([&] { return ticks >= 3 || GetTickCount() - start > 3000; }, nullptr);
+  EXPECT_GE(ticks, 3) << "in the main loop";
+  ticks = 0;
+  start = GetTickCount();
+  while (ticks < 3 && GetTickCount() - start < 3000) app.doEvents();
+  EXPECT_GE(ticks, 3) << "inside DoEvents";
+  flooding = false;
+  app.doEvents();
   f.unload();
 }
 

@@ -21,8 +21,9 @@ struct TransferStep {
 class FileTransfers {
  public:
   // At most `maxOpen` transfers are kept; a new one beyond that drops the oldest, so that
-  // clients that vanish mid-transfer cannot fill the memory.
-  FileTransfers(std::string kind, std::size_t pieceSize, std::size_t maxOpen = 64);
+  // clients that vanish mid-transfer cannot fill the memory. The default is several cafés'
+  // worth of clients: all of them may log in as guests at the same moment.
+  FileTransfers(std::string kind, std::size_t pieceSize, std::size_t maxOpen = 1024);
 
   // Starts (or restarts) the transfer of the file `name` with `content` to the client.
   TransferStep begin(const Endpoint& client, const std::string& name, std::string content);

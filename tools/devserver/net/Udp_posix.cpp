@@ -43,6 +43,10 @@ UdpSocket::UdpSocket(const std::string& address, std::uint16_t port, bool shared
   handle_ = ::socket(AF_INET, SOCK_DGRAM, 0);
   if (handle_ < 0) throw SocketError("cannot open a UDP socket: " + systemError(errno));
   const int yes = 1;
+  // Room for a burst: every client of a café saying hello at once is more than the default
+  // buffer holds while the server writes its log lines. The system caps it at its maximum.
+  const int receiveBuffer = 4 << 20;
+  ::setsockopt(handle_, SOL_SOCKET, SO_RCVBUF, &receiveBuffer, sizeof receiveBuffer);
   if (shared) ::setsockopt(handle_, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
   if (::bind(handle_, reinterpret_cast<const sockaddr*>(&*local), sizeof *local) != 0) {
     const int error = errno;

@@ -4,13 +4,16 @@
 // loaded, and every process-wide value fresh. Each input gets its own, so that what one
 // input leaves behind cannot hide or cause a fault in the next.
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "core/ClientContext.h"
 #include "core/StoredState.h"
 #include "login/frmstart.h"
 #include "net/SettingsTransfer.h"
 #include "net/TariffTransfer.h"
+#include "net/Ports.h"
 #include "net/frmSocks.h"
 #include "net/listener.h"
 #include "session/Tariff.h"
@@ -54,9 +57,17 @@ struct FuzzClient {
   }
 
   testing::HeadlessClient pc;
-  // Where the server sends from and takes the client's answers; the other ports of the
-  // server take what the client sends them too.
+  // Where the server sends from.
   testing::ServerPort server{pc.h.server, 45670};
+  // The server's own ports take what the client sends them, as a running server does: a
+  // datagram to a port nobody listens on would come back as a socket error.
+  std::vector<std::unique_ptr<testing::ServerPort>> serverPorts = [this] {
+    std::vector<std::unique_ptr<testing::ServerPort>> all;
+    for (std::uint16_t port : {ports::serverHello, ports::serverReports, ports::serverGuest, ports::serverMember,
+                               ports::serverOrders, ports::serverHelp, ports::serverTicket, ports::serverSettings})
+      all.push_back(std::make_unique<testing::ServerPort>(pc.h.server, port));
+    return all;
+  }();
 };
 
 }  // namespace tavimo::fuzzing

@@ -10,7 +10,6 @@ using namespace tavimo;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   fuzzing::FuzzClient f;
-  testing::ServerPort orders{f.pc.h.server, ports::serverOrders};
   frmOrders& window = f.pc.h.app.form<frmOrders>();
   window.show();
   f.pc.h.backend.advance(10);

@@ -50,6 +50,17 @@ struct FuzzClient {
     pc.h.backend.advance(10);
   }
 
+  // A customer types a name and password at the login screen and presses Enter; the server
+  // answers the probe.
+  void logIn(const std::string& name, const std::string& password) {
+    frmstart& screen = pc.h.app.form<frmstart>();
+    screen.txtlog.setText(name);
+    screen.txtpas.setText(password);
+    screen.cmdsubt_Click();
+    deliver(ports::wskServer, "2|admin|mgr|guest|Rs|12/09/2026|10:31:05 AM");
+    pc.h.backend.advance(500);
+  }
+
   // One datagram from the server to this computer's port, handled.
   void deliver(std::uint16_t port, const std::string& datagram) {
     server.sendTo("10.0.0.7", port, datagram);

@@ -30,7 +30,6 @@ struct FuzzClient {
     c.pcName = "TAVIMO-PC07";
     c.guestPassword = "guest";
     c.localAddress = "10.0.0.7";
-    c.startupPhase = false;
     c.backupFile = stored::systemFile(stored::backupFileName);
     setServerName("CAFESERVER");
     pc.h.app.form<frmSocks>();

@@ -8,23 +8,24 @@ fuzz_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 fuzz_build=${TAVIMO_FUZZ_BUILD:-$fuzz_root/build/fuzz}
 fuzz_corpus=$fuzz_root/tests/fuzz/corpus
 
-# run_targets RUNS SECONDS TIMEOUT [TARGET...]: each target until RUNS inputs or SECONDS have
-# passed, an input slower than TIMEOUT seconds counting as a hang. New inputs go to a work
-# folder in the build folder, never to the seed corpus in the tree; a crash leaves its input
-# in build/fuzz/artifacts. Returns non-zero when any target failed.
+# run_targets KIND WORK RUNS SECONDS TIMEOUT [TARGET...]: each target until RUNS inputs or
+# SECONDS have passed, an input slower than TIMEOUT seconds counting as a hang, from its seed
+# corpus and what earlier runs left in WORK/<target>. New inputs go there, never to the seed
+# corpus in the tree; the logs go to build/fuzz/logs/KIND, and a crash leaves its input in
+# build/fuzz/artifacts. Returns non-zero when any target failed.
 run_targets() {
-  local runs=$1 seconds=$2 timeout=$3
-  shift 3
+  local kind=$1 work_base=$2 runs=$3 seconds=$4 timeout=$5
+  shift 5
   local targets=("$@")
   if [ ${#targets[@]} -eq 0 ]; then
     for dir in "$fuzz_corpus"/*/; do targets+=("$(basename "$dir")"); done
   fi
-  local logs=$fuzz_build/logs artifacts=$fuzz_build/artifacts failed=0
+  local logs=$fuzz_build/logs/$kind artifacts=$fuzz_build/artifacts failed=0
   mkdir -p "$logs" "$artifacts"
   printf '%-24s %12s %9s %10s  %s\n' target inputs seconds inputs/s result
   for target in "${targets[@]}"; do
     local program=$fuzz_build/tests/fuzz/fuzz-$target
-    local work=$fuzz_build/work/$target log=$logs/$target.log
+    local work=$work_base/$target log=$logs/$target.log
     if [ ! -x "$program" ]; then
       printf '%-24s %12s %9s %10s  %s\n' "$target" - - - "not built ($program)"
       failed=1

@@ -10,6 +10,7 @@ packages=(
   wine wine64 fonts-wine xvfb xauth x11-utils imagemagick fonts-liberation2 fonts-dejavu-core iproute2
   nsis
   libfaketime
+  clang libclang-rt-14-dev
 )
 
 missing=()

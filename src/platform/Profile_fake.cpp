@@ -132,7 +132,8 @@ std::uint32_t FakeProfile::getString(const std::string& section, const std::stri
     }
   }
   const std::size_t copied = std::min<std::size_t>(result.size(), size - 1);
-  std::memcpy(buffer, result.data(), copied);
+  // An empty result may have no data at all, which memcpy must not be given.
+  if (copied > 0) std::memcpy(buffer, result.data(), copied);
   buffer[copied] = '\0';
   return static_cast<std::uint32_t>(copied);
 }

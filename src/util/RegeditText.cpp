@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cstdio>
 #include <string_view>
+#include <unordered_map>
 
 #include "platform/AnsiCase.h"
 #include "platform/Registry.h"
@@ -133,24 +134,31 @@ std::optional<RegeditValue> parseValue(std::string_view line) {
   return value;
 }
 
-// The key below top that a "\"-separated relative path names, made when missing.
-RegeditKey& keyAt(RegeditKey& top, std::string_view relative) {
+// The registry's own limit: a key lies at most 512 levels below its hive. A deeper one cannot
+// have been saved from the registry.
+constexpr std::size_t deepestKey = 512;
+
+// The keys read so far, each by its path below the top key in upper case (names are matched
+// without regard to case), as its place among its parent's subkeys: found at once however
+// many keys the file holds.
+using KeyIndex = std::unordered_map<std::string, std::size_t>;
+
+// The key below top that a "\"-separated relative path names, made when missing; nothing when
+// the path is deeper than a key can be.
+RegeditKey* keyAt(RegeditKey& top, std::string_view relative, KeyIndex& index) {
   RegeditKey* key = &top;
-  while (!relative.empty()) {
+  std::string path;
+  for (std::size_t depth = 1; !relative.empty(); ++depth) {
+    if (depth > deepestKey) return nullptr;
     const auto end = relative.find('\\');
     const std::string_view name = relative.substr(0, end);
     relative = end == std::string_view::npos ? std::string_view() : relative.substr(end + 1);
-    RegeditKey* found = nullptr;
-    for (RegeditKey& subkey : key->subkeys) {
-      if (equalsIgnoringCase(subkey.name, name)) found = &subkey;
-    }
-    if (!found) {
-      key->subkeys.push_back(RegeditKey{std::string(name), {}, {}});
-      found = &key->subkeys.back();
-    }
-    key = found;
+    (path += '\\') += upperAnsi(name);
+    const auto [at, added] = index.try_emplace(path, key->subkeys.size());
+    if (added) key->subkeys.push_back(RegeditKey{std::string(name), {}, {}});
+    key = &key->subkeys[at->second];
   }
-  return *key;
+  return key;
 }
 
 }  // namespace
@@ -175,6 +183,7 @@ std::optional<RegeditKey> parseRegedit(const std::string& text) {
 
   std::optional<RegeditKey> top;
   RegeditKey* current = nullptr;
+  KeyIndex index;
   for (std::size_t i = 1; i < lines.size(); ++i) {
     const std::string_view line = lines[i];
     if (line.empty()) continue;
@@ -190,7 +199,8 @@ std::optional<RegeditKey> parseRegedit(const std::string& text) {
           !equalsIgnoringCase(name.substr(0, top->name.size()), top->name)) {
         return std::nullopt;
       }
-      current = &keyAt(*top, name.substr(top->name.size() + 1));
+      current = keyAt(*top, name.substr(top->name.size() + 1), index);
+      if (!current) return std::nullopt;
       continue;
     }
     auto value = current ? parseValue(line) : std::nullopt;

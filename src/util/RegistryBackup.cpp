@@ -1,6 +1,7 @@
 #include "util/RegistryBackup.h"
 
 #include <optional>
+#include <unordered_set>
 
 #include "platform/AnsiCase.h"
 #include "platform/Files.h"
@@ -104,12 +105,13 @@ bool deleteTree(RegKey parent, const std::string& name) {
   return registry().deleteKey(parent, name) == status::Success;
 }
 
+// The items' names in upper case, to tell at once whether one is named (without regard to
+// case), however many there are.
 template <class Item>
-bool namedIn(const std::vector<Item>& items, const std::string& name) {
-  for (const Item& item : items) {
-    if (equalsIgnoringCase(item.name, name)) return true;
-  }
-  return false;
+std::unordered_set<std::string> namesOf(const std::vector<Item>& items) {
+  std::unordered_set<std::string> names;
+  for (const Item& item : items) names.insert(upperAnsi(item.name));
+  return names;
 }
 
 // Writes the file's values first and removes the rest afterwards, so that a failure half way
@@ -122,8 +124,9 @@ bool restoreInto(RegKey key, const RegeditKey& saved) {
   }
   const auto present = readValues(key);
   if (!present) return false;
+  const auto savedValues = namesOf(saved.values);
   for (const RegeditValue& value : *present) {
-    if (!namedIn(saved.values, value.name)) {
+    if (!savedValues.contains(upperAnsi(value.name))) {
       ok &= registry().deleteValue(key, value.name) == status::Success;
     }
   }
@@ -138,8 +141,9 @@ bool restoreInto(RegKey key, const RegeditKey& saved) {
   }
   const auto names = subkeyNames(key);
   if (!names) return false;
+  const auto savedSubkeys = namesOf(saved.subkeys);
   for (const std::string& name : *names) {
-    if (!namedIn(saved.subkeys, name)) ok &= deleteTree(key, name);
+    if (!savedSubkeys.contains(upperAnsi(name))) ok &= deleteTree(key, name);
   }
   return ok;
 }

@@ -13,6 +13,13 @@ using namespace std::string_literals;
 
 constexpr const char* timers = "SOFTWARE\\Tavimo\\Timers";
 
+// The section line of a key so many levels below the saved Timers key.
+std::string deepKey(int levels) {
+  std::string name = "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Tavimo\\Timers";
+  for (int i = 0; i < levels; ++i) name += "\\k";
+  return name + "]";
+}
+
 class RegistryBackupTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -145,6 +152,7 @@ TEST_F(RegistryBackupTest, UnusableFileLeavesTheKeyAsItIs) {
       {"bad bytes", header + "\"Bin\"=hex:01,0\r\n"},
       {"key outside", header + "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Other]\r\n"},
       {"deletion", header + "\"UserId\"=-\r\n"},
+      {"deeper than a key can be", header + deepKey(513) + "\r\n"},
   };
   const std::string before = dump(timers);
   for (const auto& [what, content] : files) {
@@ -162,6 +170,17 @@ TEST_F(RegistryBackupTest, RestoreNeedsTheKey) {
   ASSERT_TRUE(saveKeyToFile(HKEY_LOCAL_MACHINE, timers, file));
   EXPECT_FALSE(restoreKeyFromFile(HKEY_LOCAL_MACHINE, "Software\\Tavimo\\Elsewhere", file));
   EXPECT_EQ("missing", dump("Software\\Tavimo\\Elsewhere"));
+}
+
+// Subkeys are matched without regard to case, wherever in the file they are named again.
+TEST_F(RegistryBackupTest, AKeyNamedAgainIsTheSameKey) {
+  const std::string top = "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Tavimo\\Timers";
+  ASSERT_TRUE(fakes.files.writeAll(file, "REGEDIT4\r\n\r\n" + top + "]\r\n" + top + "\\Programs]\r\n\"a\"=\"1\"\r\n" +
+                                             top + "\\Other]\r\n" + top + "\\PROGRAMS]\r\n\"b\"=\"2\"\r\n" + deepKey(512) +
+                                             "\r\n"));
+  ASSERT_TRUE(restoreKeyFromFile(HKEY_LOCAL_MACHINE, timers, file));
+  EXPECT_EQ((std::vector<std::string>{"k", "Other", "Programs"}), listKeys(HKEY_LOCAL_MACHINE, timers));
+  EXPECT_EQ("a:1=1\0;b:1=2\0;"s, dump("Software\\Tavimo\\Timers\\Programs"));
 }
 
 }  // namespace

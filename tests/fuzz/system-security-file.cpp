@@ -1,0 +1,18 @@
+// The system security file as the download leaves it in the system folder, applied; then its
+// restrictions lifted through the file, and applied again from what the lifting wrote.
+#include "FuzzClient.h"
+#include "FuzzInput.h"
+#include "lockdown/SystemPolicies.h"
+#include "lockdown/readini.h"
+#include "lockdown/serverset.h"
+
+using namespace tavimo;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  fuzzing::FuzzClient f;
+  f.pc.files.writeAll(systemSecurityFilePath(), fuzzing::textOf(data, size));
+  serverset();
+  readini().fillcheck();
+  serverset();
+  return 0;
+}

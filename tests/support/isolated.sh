@@ -52,15 +52,25 @@ trap 'clean_up "$scratch" "$display_pid"' EXIT
 trap 'exit 130' INT
 trap 'exit 143' TERM
 
-# Xvfb takes the first free display number and writes it once it accepts connections.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" >"$scratch/xvfb.log" 2>&1 &
-display_pid=$!
-for _ in $(seq 1 100); do
-  [ -s "$scratch/display" ] && break
-  kill -0 "$display_pid" 2>/dev/null || break
-  sleep 0.1
+# Xvfb takes the first free display number and writes it once it accepts connections. Several
+# starting at once now and then fail to compile their keymap and end: another try then does.
+start_display() {
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" >"$scratch/xvfb.log" 2>&1 &
+  display_pid=$!
+  for _ in $(seq 1 100); do
+    [ -s "$scratch/display" ] && return 0
+    kill -0 "$display_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill "$display_pid" 2>/dev/null || true
+  display_pid=""
+  return 1
+}
+for attempt in 1 2 3; do
+  start_display && break
+  [ "$attempt" -lt 3 ] || { cat "$scratch/xvfb.log" >&2; echo "Xvfb did not start" >&2; exit 1; }
+  sleep 0.$((RANDOM % 10))
 done
-[ -s "$scratch/display" ] || { cat "$scratch/xvfb.log" >&2; echo "Xvfb did not start" >&2; exit 1; }
 DISPLAY=":$(cat "$scratch/display")"
 export DISPLAY
 unset XAUTHORITY

@@ -333,6 +333,8 @@ void Win32Backend::runUntil(const std::function<bool()>& done, Form* modal) {
   MSG message;
   while (!done()) {
     if (!impl_->peekFairly(message, PM_REMOVE) && GetMessageA(&message, nullptr, 0, 0) <= 0) return;
+    // A quit request taken by the peek ends the loop as GetMessage's would.
+    if (message.message == WM_QUIT) return;
     impl_->pump(message);
     if (!modal) app().collectUnloaded();
   }

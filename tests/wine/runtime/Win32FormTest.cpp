@@ -343,6 +343,18 @@ TEST_F(Win32Forms, TimersTickWhilePostedMessagesKeepComing) {
   f.unload();
 }
 
+// A quit request ends the loop even while other posted messages wait behind it.
+TEST_F(Win32Forms, AQuitRequestEndsTheLoop) {
+  bool ran = false;
+  PostQuitMessage(0);
+  backend.post([&] { ran = true; });
+  const DWORD start = GetTickCount();
+  backend.runUntil([&] { return GetTickCount() - start > 3000; }, nullptr);
+  EXPECT_LT(GetTickCount() - start, 3000u) << "the loop waited out its condition";
+  app.doEvents();
+  EXPECT_TRUE(ran);
+}
+
 // The tick count moves in steps of many milliseconds; the microsecond count must see less.
 TEST_F(Win32Forms, TheMicrosecondCountResolvesLessThanAMillisecondAndKeepsPace) {
   Backend& backend = app.backend();

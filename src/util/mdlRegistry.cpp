@@ -140,15 +140,20 @@ const std::vector<std::string>& listBlockValues(Hive hive, const std::string& ke
 const std::vector<std::string>& valueList() { return listA; }
 const std::vector<std::string>& blockValueList() { return listB; }
 
-std::vector<std::string> listKeys(Hive hive, const std::string& keyPath) {
+namespace {
+
+// The names `next` enumerates in a key, subkeys or values; a name longer than a registry name
+// can be is skipped.
+template <typename Next>
+std::vector<std::string> listNames(Hive hive, const std::string& keyPath, Next next) {
   std::vector<std::string> names;
   RegKey key = 0;
   if (registry().openKey(hive, keyPath, reg::MaximumAllowed, &key) != status::Success) return names;
   char name[256];
   for (std::uint32_t index = 0;; ++index) {
     std::uint32_t nameSize = sizeof name;
-    const Status result = registry().enumKey(key, index, name, &nameSize);
-    if (result == status::MoreData) continue;  // longer than a key name can be: skipped
+    const Status result = next(key, index, name, &nameSize);
+    if (result == status::MoreData) continue;
     if (result != status::Success) break;
     names.emplace_back(name, nameSize);
   }
@@ -156,20 +161,18 @@ std::vector<std::string> listKeys(Hive hive, const std::string& keyPath) {
   return names;
 }
 
+}  // namespace
+
+std::vector<std::string> listKeys(Hive hive, const std::string& keyPath) {
+  return listNames(hive, keyPath, [](RegKey key, std::uint32_t index, char* name, std::uint32_t* size) {
+    return registry().enumKey(key, index, name, size);
+  });
+}
+
 std::vector<std::string> listValueNames(Hive hive, const std::string& keyPath) {
-  std::vector<std::string> names;
-  RegKey key = 0;
-  if (registry().openKey(hive, keyPath, reg::MaximumAllowed, &key) != status::Success) return names;
-  char name[256];
-  for (std::uint32_t index = 0;; ++index) {
-    std::uint32_t nameSize = sizeof name;
-    const Status result = registry().enumValue(key, index, name, &nameSize, nullptr, nullptr, nullptr);
-    if (result == status::MoreData) continue;  // a name too long for the buffer: skipped
-    if (result != status::Success) break;
-    names.emplace_back(name, nameSize);
-  }
-  registry().closeKey(key);
-  return names;
+  return listNames(hive, keyPath, [](RegKey key, std::uint32_t index, char* name, std::uint32_t* size) {
+    return registry().enumValue(key, index, name, size, nullptr, nullptr, nullptr);
+  });
 }
 
 }  // namespace tavimo

@@ -6,20 +6,9 @@
 #include "FuzzInput.h"
 #include "login/LoginTexts.h"
 #include "platform/FakePath.h"
+#include "support/LoginTextLabels.h"
 
 using namespace tavimo;
-
-namespace {
-// The login screen's two labels, with their own colours, without the rest of the screen.
-struct frmTexts : rt::Form {
-  rt::Label first{*this, "Label3", 0};
-  rt::Label second{*this, "Label3", 1};
-  frmTexts() : Form("frmTexts") {
-    first.setForeColor(rt::rgb(172, 10, 0));
-    second.setForeColor(rt::rgb(1, 153, 17));
-  }
-};
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   fuzzing::FuzzClient f;

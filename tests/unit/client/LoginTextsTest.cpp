@@ -4,20 +4,11 @@
 
 #include "login/LoginTexts.h"
 #include "platform/FakePath.h"
-#include "runtime/Form.h"
 #include "support/HeadlessClient.h"
+#include "support/LoginTextLabels.h"
 
 namespace tavimo {
 namespace {
-
-struct frmTexts : rt::Form {
-  rt::Label first{*this, "Label3", 0};
-  rt::Label second{*this, "Label3", 1};
-  frmTexts() : Form("frmTexts") {
-    first.setForeColor(rt::rgb(172, 10, 0));
-    second.setForeColor(rt::rgb(1, 153, 17));
-  }
-};
 
 class LoginTexts : public ::testing::Test {
  protected:

@@ -144,21 +144,22 @@ constexpr std::size_t deepestKey = 512;
 using KeyIndex = std::unordered_map<std::string, std::size_t>;
 
 // The key below top that a "\"-separated relative path names, made when missing; nothing when
-// the path is deeper than a key can be.
+// a name in the path is empty or the path is deeper than a key can be: no registry holds such a
+// key, and an empty name would put its values into its parent.
 RegeditKey* keyAt(RegeditKey& top, std::string_view relative, KeyIndex& index) {
   RegeditKey* key = &top;
   std::string path;
-  for (std::size_t depth = 1; !relative.empty(); ++depth) {
-    if (depth > deepestKey) return nullptr;
-    const auto end = relative.find('\\');
-    const std::string_view name = relative.substr(0, end);
-    relative = end == std::string_view::npos ? std::string_view() : relative.substr(end + 1);
+  for (std::size_t start = 0, depth = 1;; ++depth) {
+    const auto end = relative.find('\\', start);
+    const std::string_view name = relative.substr(start, end - start);
+    if (name.empty() || depth > deepestKey) return nullptr;
     (path += '\\') += upperAnsi(name);
     const auto [at, added] = index.try_emplace(path, key->subkeys.size());
     if (added) key->subkeys.push_back(RegeditKey{std::string(name), {}, {}});
     key = &key->subkeys[at->second];
+    if (end == std::string_view::npos) return key;
+    start = end + 1;
   }
-  return key;
 }
 
 }  // namespace

@@ -26,8 +26,8 @@ struct RegeditKey {
 // hex(type): bytes, so that everything reads back as it was. Lines end with CR LF.
 std::string formatRegedit(const RegeditKey& key);
 // The key of such a text, its top key named as in the file; nothing when the text is not
-// one (a wrong first line, a key outside the top key or deeper than the registry allows, a
-// line that does not parse).
+// one (a wrong first line, a key outside the top key, with an empty name or deeper than the
+// registry allows, a line that does not parse).
 std::optional<RegeditKey> parseRegedit(const std::string& text);
 
 }  // namespace tavimo

@@ -153,6 +153,8 @@ TEST_F(RegistryBackupTest, UnusableFileLeavesTheKeyAsItIs) {
       {"key outside", header + "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Other]\r\n"},
       {"deletion", header + "\"UserId\"=-\r\n"},
       {"deeper than a key can be", header + deepKey(513) + "\r\n"},
+      {"a key without a name", header + "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Tavimo\\Timers\\\\k]\r\n\"UserId\"=\"x\"\r\n"},
+      {"a name ending in a separator", header + "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Tavimo\\Timers\\k\\]\r\n"},
   };
   const std::string before = dump(timers);
   for (const auto& [what, content] : files) {

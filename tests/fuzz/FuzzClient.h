@@ -16,6 +16,7 @@
 #include "net/Ports.h"
 #include "net/frmSocks.h"
 #include "net/listener.h"
+#include "session/frmmemprof.h"
 #include "session/Tariff.h"
 #include "support/HeadlessClient.h"
 
@@ -58,6 +59,19 @@ struct FuzzClient {
     screen.cmdsubt_Click();
     deliver(ports::wskServer, "2|admin|mgr|guest|Rs|12/09/2026|10:31:05 AM");
     pc.h.backend.advance(500);
+  }
+
+  // A member's or ticket holder's login answered by `replies` on the account's socket; when
+  // the account lets the customer in, the account window is confirmed and the timer runs for
+  // a few seconds on the account's figures.
+  void accountSession(const std::string& name, const std::string& password, std::uint16_t port,
+                      const std::vector<std::string>& replies) {
+    startLogin();
+    logIn(name, password);
+    for (const std::string& reply : replies) deliver(port, reply);
+    pc.h.backend.advance(600);
+    if (pc.h.app.isLoaded<frmmemprof>()) pc.h.app.form<frmmemprof>().Command1.userClick();
+    pc.h.backend.advance(3000);
   }
 
   // One datagram from the server to this computer's port, handled.
